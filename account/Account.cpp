@@ -1,0 +1,48 @@
+#include "Account.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace ardo {
+
+Account::Account() : Account(0.0) {}
+
+Account::Account(double balance) : name{}, balance(balance) {}
+
+Account::Account(const char* name, double balance) : balance(balance) { setName(name); }
+
+std::ostream& Account::display(std::ostream& os) const {
+  os << name << ": $";
+  os.precision(2);
+  os.setf(std::ios::fixed, std::ios::floatfield);
+  return os << balance;
+}
+
+double Account::getBal() const { return balance; }
+
+Account& Account::operator+=(Account other) {
+  balance += other.balance;
+  return *this;
+}
+
+Account& Account::operator=(const char* name) {
+  setName(name);
+  return *this;
+}
+
+void Account::setName(const char* text) {
+  // A null text is taken as no name at all.
+  std::strncpy(name, text != nullptr ? text : "", kNameLength);
+  name[kNameLength] = '\0';
+}
+
+Account operator+(Account a, Account b) { return Account(a.getBal() + b.getBal()); }
+
+double operator+=(double& total, const Account& account) {
+  total += account.getBal();
+  return total;
+}
+
+std::ostream& operator<<(std::ostream& os, Account account) { return account.display(os); }
+
+}  // namespace ardo

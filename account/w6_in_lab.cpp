@@ -1,0 +1,36 @@
+#include <iostream>
+
+#include "Account.h"
+
+using ardo::Account;
+
+namespace {
+
+void printBlock(const Account& a, const Account& b, const Account& c) {
+  std::cout << a << std::endl << b << std::endl << c << std::endl << "--------" << std::endl;
+}
+
+}  // namespace
+
+int main() {
+  Account a;
+  Account b("Saving", 10000.99);
+  Account c("Checking", 100.99);
+  double total = 0.0;
+
+  printBlock(a, b, c);
+
+  a = b + c;
+  a = "Joint";
+  printBlock(a, b, c);
+
+  a = (b += c);
+  printBlock(a, b, c);
+
+  total += a;
+  total += b;
+  total += c;
+  // display has already switched the stream to two fixed decimals.
+  std::cout << "Total balance: " << total << std::endl;
+  return 0;
+}
