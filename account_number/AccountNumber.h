@@ -1,0 +1,40 @@
+#ifndef ARDO_ACCOUNTNUMBER_H
+#define ARDO_ACCOUNTNUMBER_H
+
+namespace ardo {
+
+// A holder's name and a three-part bank account number (bank code, branch code, account
+// number). A fresh record is zeroed: empty name, parts 0, not valid.
+class AccountNumber {
+ public:
+  static const int kNameLength = 40;
+
+  // "Name: <name>", no end of line.
+  void displayName() const;
+  // "Account number: <bank>-<branch>-<account>", no end of line.
+  void displayNumber() const;
+  // Keeps at most the first kNameLength characters.
+  void setName(const char* name);
+  // Stores the three parts when each is in range; otherwise stores zeros and marks the number
+  // invalid.
+  void setAccountNumber(int bankCode, int branchCode, int accountNumber);
+  bool isValid() const;
+
+  // The full view: the name with the number, or the name with a note that it has none.
+  void display() const;
+  // display(false): the number line. display(true): nothing.
+  void display(bool flag) const;
+  // display(true, false): the name line. Any other pair: nothing.
+  void display(bool first, bool second) const;
+
+ private:
+  char name[kNameLength + 1]{};
+  int bankCode = 0;
+  int branchCode = 0;
+  int accountNumber = 0;
+  bool validNumber = false;
+};
+
+}  // namespace ardo
+
+#endif
