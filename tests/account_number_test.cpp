@@ -1,32 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <sstream>
 #include <string>
 
 #include "AccountNumber.h"
+#include "printed.h"
 
 using ardo::AccountNumber;
-
-namespace {
-
-// Collects what the record prints on standard output.
-class Printed {
- public:
-  Printed() : saved(std::cout.rdbuf(text.rdbuf())) {}
-  ~Printed() { std::cout.rdbuf(saved); }
-  std::string take() {
-    std::string s = text.str();
-    text.str("");
-    return s;
-  }
-
- private:
-  std::ostringstream text;
-  std::streambuf* saved;
-};
-
-}  // namespace
 
 TEST(AccountNumber, FreshRecordIsZeroed) {
   Printed out;

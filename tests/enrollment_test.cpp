@@ -1,0 +1,81 @@
+#include "Enrollment.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "printed.h"
+
+using ardo::Enrollment;
+
+namespace {
+
+const std::string kView2 = "ABC123, Year: 2015 semester: 1 Slot: 5\nStatus: Not enrolled.\n";
+
+}  // namespace
+
+TEST(Enrollment, SetCutsTextToItsField) {
+  const std::string name30 = "Object-Oriented Programming II";
+  struct Case {
+    const char* name;
+    const char* code;
+    std::string printed;
+  } cases[] = {
+      {"Object-Oriented Programming II, part two", "ABC123", name30 + "\n" + kView2},
+      {name30.c_str(), "ABC123", name30 + "\n" + kView2},
+      {"OOP", "ABCDEFGHIJKL",
+       "OOP\nABCDEFGHIJ, Year: 2015 semester: 1 Slot: 5\n"
+       "Status: Not enrolled.\n"},
+      {nullptr, "ABC123", "Invalid enrollment!\n"},
+      {"OOP", nullptr, "Invalid enrollment!\n"},
+  };
+  Printed out;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name != nullptr ? c.name : "(null name)");
+    Enrollment record;
+    record.set(c.name, c.code, 2015, 1, 5, false);
+    record.display(false);
+    EXPECT_EQ(out.take(), c.printed);
+  }
+}
+
+TEST(Enrollment, OnlyAValidRecordClashes) {
+  const Enrollment valid("OOP", "ABC123", 2015, 1, 5);
+  const Enrollment sameTimeNoName(nullptr, nullptr, 2015, 1, 5);
+  const Enrollment empty;
+  EXPECT_TRUE(valid.hasConflict(sameTimeNoName));
+  EXPECT_FALSE(valid.hasConflict(empty));
+  EXPECT_FALSE(sameTimeNoName.hasConflict(valid));
+  EXPECT_FALSE(empty.hasConflict(empty));
+}
+
+TEST(Enrollment, EnrolMarksEnrolledAndReportsTheFirstClash) {
+  const Enrollment empty;
+  const Enrollment taken("OOP", "ABC123", 2015, 1, 5);
+  struct Case {
+    Enrollment list[3];
+    int count;
+    int clash;
+  } cases[] = {
+      {{empty, empty, taken}, 3, 3},
+      {{empty, taken, taken}, 3, 2},
+      {{empty, empty, empty}, 3, 0},
+      {{taken, taken, taken}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.clash);
+    Enrollment record("CPP", "XYZ987", 2015, 1, 5);
+    EXPECT_EQ(record.enrol(c.list, c.count), c.clash);
+    EXPECT_TRUE(record.isEnrolled());
+  }
+}
+
+TEST(Enrollment, WithdrawAlwaysReports) {
+  Printed out;
+  Enrollment record("OOP", "ABC123", 2015, 1, 5);
+  record.withdraw();
+  EXPECT_EQ(out.take(), "Student withdrawn from course...\n");
+  EXPECT_FALSE(record.isEnrolled());
+  record.display(true);
+  EXPECT_EQ(out.take(), "OOP");
+}
