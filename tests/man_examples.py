@@ -1,0 +1,53 @@
+#!/usr/bin/env python3
+"""Checks that every line of a manual page's examples is a line the program really prints.
+
+usage: man_examples.py PAGE REFERENCE...
+The examples are the .EX/.EE blocks of PAGE; a "$ command" line is the shell prompt and is
+skipped. Each other line must appear among the lines of the references: transcript outputs, or
+terminal screens (tests/terminal/*.screen, where typed answers are marked [[answer]]).
+"""
+import re
+import sys
+
+ESCAPES = {r"\-": "-", r"\e": "\\", r"\(dq": '"', r"\&": ""}
+
+
+def example_lines(page):
+    lines, inside = [], False
+    with open(page, encoding="utf-8") as f:
+        for line in f.read().splitlines():
+            if line.startswith(".EX"):
+                inside = True
+            elif line.startswith(".EE"):
+                inside = False
+            elif inside:
+                for escape, text in ESCAPES.items():
+                    line = line.replace(escape, text)
+                if "\\" in line:
+                    sys.exit(f"{page}: unknown escape in example line {line!r}")
+                lines.append(line)
+    return lines
+
+
+def reference_lines(path):
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    text = re.sub(r"\[\[\^D\]\]", "", text)
+    text = re.sub(r"\[\[(.*?)\]\]", r"\1", text)
+    return {line.rstrip() for line in text.splitlines()}
+
+
+def main():
+    page, references = sys.argv[1], sys.argv[2:]
+    known = set().union(*(reference_lines(r) for r in references))
+    examples = [line for line in example_lines(page) if not line.startswith("$ ")]
+    if not examples:
+        sys.exit(f"{page}: no examples")
+    missing = [line for line in examples if line.rstrip() not in known]
+    for line in missing:
+        print(f"{page}: the program never prints {line!r}")
+    return 1 if missing else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
