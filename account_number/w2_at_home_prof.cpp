@@ -1,4 +1,5 @@
 #include <cctype>
+#include <cstdio>
 #include <iomanip>
 #include <iostream>
 #include <limits>
