@@ -16,33 +16,24 @@ enum class Read {
   kEnded,     // nothing more to read
 };
 
-void skipRestOfLine() { std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n'); }
+// After a failed read: at the end of input there is nothing more to read; otherwise the answer
+// is rejected and the rest of its line skipped, however long.
+Read failedRead() {
+  if (std::cin.eof()) {
+    return Read::kEnded;
+  }
+  std::cin.clear();
+  std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  return Read::kRejected;
+}
 
 // Reads one line of at most size - 1 characters into buffer. A longer line is rejected whole
 // rather than stored cut short, which would keep a different text than the one typed.
 Read readLine(char* buffer, int size) {
-  if (std::cin.getline(buffer, size)) {
-    return Read::kOk;
-  }
-  if (std::cin.eof()) {
-    return Read::kEnded;
-  }
-  std::cin.clear();
-  skipRestOfLine();
-  return Read::kRejected;
+  return std::cin.getline(buffer, size) ? Read::kOk : failedRead();
 }
 
-Read readNumber(int& number) {
-  if (std::cin >> number) {
-    return Read::kOk;
-  }
-  if (std::cin.eof()) {
-    return Read::kEnded;
-  }
-  std::cin.clear();
-  skipRestOfLine();
-  return Read::kRejected;
-}
+Read readNumber(int& number) { return std::cin >> number ? Read::kOk : failedRead(); }
 
 // Asks the five questions of one section. An over-long line still lets the remaining questions
 // be asked; a number that cannot be read ends the section there.
