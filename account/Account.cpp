@@ -1,7 +1,8 @@
 #include "Account.h"
 
-#include <cstring>
 #include <iostream>
+
+#include "TextField.h"
 
 namespace ardo {
 
@@ -30,11 +31,7 @@ Account& Account::operator=(const char* name) {
   return *this;
 }
 
-void Account::setName(const char* text) {
-  // A null text is taken as no name at all.
-  std::strncpy(name, text != nullptr ? text : "", kNameLength);
-  name[kNameLength] = '\0';
-}
+void Account::setName(const char* text) { copyText(name, text, kNameLength); }
 
 Account operator+(Account a, Account b) { return Account(a.getBal() + b.getBal()); }
 

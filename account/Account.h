@@ -5,7 +5,8 @@
 
 namespace ardo {
 
-// A named balance. Names longer than kNameLength characters are cut to that length.
+// A named balance. A name longer than kNameLength bytes is cut there, or just before a UTF-8
+// character that would not fit whole.
 class Account {
  public:
   static const int kNameLength = 40;

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "Account.h"
+#include "Console.h"
 
 using ardo::Account;
 
@@ -13,6 +14,7 @@ void printBlock(const Account& a, const Account& b, const Account& c) {
 }  // namespace
 
 int main() {
+  ardo::openConsole("account_sum");
   Account a;
   Account b("Saving", 10000.99);
   Account c("Checking", 100.99);
@@ -32,5 +34,5 @@ int main() {
   total += c;
   // display has already switched the stream to two fixed decimals.
   std::cout << "Total balance: " << total << std::endl;
-  return 0;
+  return ardo::closeConsole();
 }

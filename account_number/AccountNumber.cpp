@@ -1,7 +1,8 @@
 #include "AccountNumber.h"
 
-#include <cstring>
 #include <iostream>
+
+#include "TextField.h"
 
 namespace ardo {
 
@@ -11,10 +12,7 @@ void AccountNumber::displayNumber() const {
   std::cout << "Account number: " << bankCode << '-' << branchCode << '-' << accountNumber;
 }
 
-void AccountNumber::setName(const char* text) {
-  std::strncpy(name, text != nullptr ? text : "", kNameLength);
-  name[kNameLength] = '\0';
-}
+void AccountNumber::setName(const char* text) { copyText(name, text, kNameLength); }
 
 void AccountNumber::setAccountNumber(int bank, int branch, int account) {
   validNumber =

@@ -13,7 +13,7 @@ class AccountNumber {
   void displayName() const;
   // "Account number: <bank>-<branch>-<account>", no end of line.
   void displayNumber() const;
-  // Keeps at most the first kNameLength characters.
+  // Keeps at most kNameLength bytes, never part of a UTF-8 character.
   void setName(const char* name);
   // Stores the three parts when each is in range; otherwise stores zeros and marks the number
   // invalid.

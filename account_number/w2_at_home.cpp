@@ -1,10 +1,8 @@
-#include <cctype>
-#include <cstdio>
-#include <iomanip>
 #include <iostream>
-#include <limits>
 
 #include "AccountNumber.h"
+#include "Console.h"
+#include "dialogue.h"
 
 using ardo::AccountNumber;
 
@@ -19,44 +17,7 @@ void displayAccountNumber(const AccountNumber* number) {
 }
 
 int main() {
-  AccountNumber record;
-  char name[AccountNumber::kNameLength + 1] = {};
-
-  std::cout << "Bank account app" << std::endl << "===================" << std::endl << std::endl;
-  std::cout << "Please enter your name: ";
-  std::cin >> std::setw(sizeof name) >> name;
-  // A longer word keeps its first characters; the rest of it is not a number, so drop it.
-  while (std::cin && std::cin.peek() != EOF && !std::isspace(std::cin.peek())) {
-    std::cin.get();
-  }
-  std::cout << "please enter your bank account ,branch code"
-            << ", and account number as follows:" << std::endl
-            << "999 999 99999: ";
-
-  while (true) {
-    int bankCode = 0;
-    int branchCode = 0;
-    int accountNumber = 0;
-    if (!(std::cin >> bankCode >> branchCode >> accountNumber)) {
-      if (std::cin.eof()) {
-        break;
-      }
-      // Not a number: this attempt is invalid; skip the rest of its line and ask again.
-      std::cin.clear();
-      std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-      bankCode = branchCode = accountNumber = 0;
-    }
-    record.setName(name);
-    record.setAccountNumber(bankCode, branchCode, accountNumber);
-    if (record.isValid()) {
-      displayAccountNumber(&record);
-      break;
-    }
-    std::cout << "Invalid account number, (999 999 9999), try again: ";
-    if (!std::cout) {
-      break;
-    }
-  }
-  std::cout << "Thank you!" << std::endl;
-  return 0;
+  ardo::openConsole("account_number_entry");
+  enterAccountNumber(displayAccountNumber, false);
+  return ardo::closeConsole();
 }

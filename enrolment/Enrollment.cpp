@@ -1,19 +1,10 @@
 #include "Enrollment.h"
 
-#include <cstring>
 #include <iostream>
 
+#include "TextField.h"
+
 namespace ardo {
-
-namespace {
-
-// Copies at most length characters of text into field (length + 1 bytes), always terminated.
-void copyText(char* field, const char* text, int length) {
-  std::strncpy(field, text != nullptr ? text : "", length);
-  field[length] = '\0';
-}
-
-}  // namespace
 
 Enrollment::Enrollment() { setEmpty(); }
 

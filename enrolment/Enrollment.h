@@ -18,7 +18,8 @@ class Enrollment {
   bool isEnrolled() const;
   // An invalid record prints "Invalid enrollment!" whatever nameOnly says.
   void display(bool nameOnly) const;
-  // Copies at most kNameLength / kCodeLength characters; a null text leaves the field empty.
+  // Copies at most kNameLength / kCodeLength bytes, never part of a UTF-8 character; a null text
+  // leaves the field empty.
   void set(const char* name, const char* code, int year, int semester, int slot, bool enrolled);
   // Same year, semester and slot as other, and this record valid.
   bool hasConflict(const Enrollment& other) const;

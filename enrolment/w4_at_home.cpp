@@ -1,94 +1,64 @@
 #include <iostream>
-#include <limits>
 
+#include "Console.h"
 #include "Enrollment.h"
 
 using ardo::Enrollment;
+using ardo::Input;
 
 namespace {
 
 const int kSections = 3;
 
-// How one answer, or one whole section, was taken.
-enum class Read {
-  kOk,        // as typed
-  kRejected,  // too long or not a number; the rest of its line has been skipped
-  kEnded,     // nothing more to read
-};
-
-// After a failed read: at the end of input there is nothing more to read; otherwise the answer
-// is rejected and the rest of its line skipped, however long.
-Read failedRead() {
-  if (std::cin.eof()) {
-    return Read::kEnded;
-  }
-  std::cin.clear();
-  std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  return Read::kRejected;
-}
-
-// Reads one line of at most size - 1 characters into buffer. A longer line is rejected whole
-// rather than stored cut short, which would keep a different text than the one typed.
-Read readLine(char* buffer, int size) {
-  return std::cin.getline(buffer, size) ? Read::kOk : failedRead();
-}
-
-Read readNumber(int& number) { return std::cin >> number ? Read::kOk : failedRead(); }
-
 // Asks the five questions of one section. An over-long line still lets the remaining questions
 // be asked; a number that cannot be read ends the section there.
-Read readSection(char* name, int nameSize, char* code, int codeSize, int& year, int& semester,
-                 int& slot) {
-  std::cout << "Subject Name: ";
-  const Read nameRead = readLine(name, nameSize);
-  if (nameRead == Read::kEnded) {
-    return Read::kEnded;
-  }
-  std::cout << "Subject Code: ";
-  const Read codeRead = readLine(code, codeSize);
-  if (codeRead == Read::kEnded) {
-    return Read::kEnded;
-  }
+Input readSection(char* name, int nameSize, char* code, int codeSize, int& year, int& semester,
+                  int& slot) {
+  ardo::ask("Subject Name: ");
+  const Input nameRead = ardo::readLine(name, nameSize);
+  ardo::ask("Subject Code: ");
+  const Input codeRead = ardo::readLine(code, codeSize);
 
   const char* const prompts[] = {"Year: ", "Semester: ", "Slot: "};
   int* const numbers[] = {&year, &semester, &slot};
   for (int i = 0; i < 3; ++i) {
-    std::cout << prompts[i];
-    const Read numberRead = readNumber(*numbers[i]);
-    if (numberRead != Read::kOk) {
+    ardo::ask(prompts[i]);
+    const Input numberRead = ardo::readNumber(*numbers[i]);
+    if (numberRead != Input::kOk) {
       return numberRead;
     }
   }
-  std::cin.ignore(1000, '\n');
-  return nameRead == Read::kOk && codeRead == Read::kOk ? Read::kOk : Read::kRejected;
+  ardo::discardLine();
+  return nameRead == Input::kOk && codeRead == Input::kOk ? Input::kOk : Input::kRejected;
 }
 
 }  // namespace
 
 int main() {
+  ardo::openConsole("enrol_console");
   Enrollment list[kSections];
   Enrollment working;
   int filled = 0;
 
   std::cout << "Please enter the following " << kSections
             << " course sections for enrollment:" << std::endl;
-  while (filled < kSections) {
+  while (filled < kSections && !ardo::sessionEnded()) {
     std::cout << "Course section " << filled + 1 << ":" << std::endl;
 
+    // One byte more than a line may hold: room for a carriage return before the newline.
     char name[Enrollment::kNameLength + 1] = {};
     char code[Enrollment::kCodeLength + 1] = {};
     int year = 0;
     int semester = 0;
     int slot = 0;
-    const Read section = readSection(name, Enrollment::kNameLength, code, Enrollment::kCodeLength,
-                                     year, semester, slot);
-    if (section == Read::kEnded) {
+    const Input section = readSection(name, sizeof name, code, sizeof code, year, semester, slot);
+    if (section == Input::kEnded) {
       break;
     }
-    if (section == Read::kOk) {
+    if (section == Input::kOk) {
       working.set(name, code, year, semester, slot, false);
     }
-    if (section == Read::kRejected || !working.valid()) {
+    if (section == Input::kRejected || !working.valid()) {
       std::cout << "Invalid information entered, please redo: " << std::endl;
       continue;
     }
@@ -104,13 +74,13 @@ int main() {
     list[filled] = working;
     std::cout << "Enrolled!" << std::endl;
     ++filled;
-    std::cout << "Continue? (y/n)";
-    char answer = '\0';  // stays so when the input has ended
-    std::cin.get(answer);
+    ardo::ask("Continue? (y/n)");
+    char answer = '\0';  // stays so when the session has ended
+    ardo::readChar(answer);
     if (answer != 'y' && answer != 'Y') {
       filled = kSections;
     }
-    std::cin.ignore(1000, '\n');
+    ardo::discardLine();
   }
 
   for (const Enrollment& entry : list) {
@@ -122,5 +92,5 @@ int main() {
     list[0].withdraw();
     list[0].display(false);
   }
-  return 0;
+  return ardo::closeConsole();
 }

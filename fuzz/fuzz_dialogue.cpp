@@ -10,6 +10,13 @@
 
 int dialogue_main();
 
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+  // Done here, once: the dialogue does it too, and a first call there would put the standard
+  // streams' own buffers back in place of the harness's.
+  std::ios::sync_with_stdio(false);
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   std::ostringstream out;

@@ -1,26 +1,22 @@
 #include "checkout.h"
 
 #include <iostream>
-#include <limits>
+
+#include "Console.h"
 
 int checkout() {
   // One piece of text: the menu costs one write into the stream, not eight.
-  std::cout << "\n"
-               "Please select from the following options :\n"
-               " 1 Shelf unit $2\n"
-               " 2 Desk $4\n"
-               " 3 Bed $4\n"
-               " 4 Chair $2\n"
-               " 5 Pay\n"
-               " 6 Cancel\n";
-
+  ardo::ask(
+      "\n"
+      "Please select from the following options :\n"
+      " 1 Shelf unit $2\n"
+      " 2 Desk $4\n"
+      " 3 Bed $4\n"
+      " 4 Chair $2\n"
+      " 5 Pay\n"
+      " 6 Cancel\n");
   int choice = 0;
-  // At the end of input the failure is left on the stream, so the caller can tell that no
-  // further choice will come; any other failure is cleared along with the rest of its line.
-  if (!(std::cin >> choice) && !std::cin.eof()) {
-    std::cin.clear();
-    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  }
+  ardo::readNumber(choice);
 
   if (choice < 1 || choice > 6) {
     std::cout << "Incorrect entry\n";
@@ -37,4 +33,11 @@ int checkout() {
   }
   std::cout << "Thank you\n";
   return result;
+}
+
+OrderTotal nextTotal(OrderTotal total, int result) {
+  if (result == -1) {
+    return 0;
+  }
+  return result == 0 || result == 10 ? total : total + result;
 }

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "Console.h"
 #include "checkout.h"
 
 const char* printMsg = "Finished... Exiting\n";
@@ -7,28 +8,25 @@ const char* errMsg = "Try again\n";
 const char* cancelMsg = "Order cancelled - Start again\n";
 
 int main() {
+  ardo::openConsole("order_tool");
   std::cout << "Dulcora Order Tool\n"
             << "======================\n";
 
-  int total = 0;
+  OrderTotal total = 0;
   int result = 0;
-  while (result != 10) {
+  // Pay ends the order; so does the end of the session, after its incorrect entry.
+  while (result != 10 && !ardo::sessionEnded()) {
     result = checkout();
     if (result == 0) {
       std::cout << errMsg;
-      // checkout leaves a failed read on the stream only at the end of input.
-      if (std::cin.fail()) {
-        break;
-      }
     } else if (result == -1) {
       std::cout << cancelMsg;
-      total = 0;
     } else if (result == 10) {
       std::cout << "Total is $" << total << std::endl << printMsg;
     } else {
       std::cout << "Total increases by $" << result << std::endl;
-      total += result;
     }
+    total = nextTotal(total, result);
   }
-  return 0;
+  return ardo::closeConsole();
 }

@@ -53,6 +53,11 @@ TEST(AccountNumber, NameKeepsAtMostFortyCharacters) {
   record.setName((forty + "OPQRS").c_str());
   record.displayName();
   EXPECT_EQ(out.take(), "Name: " + forty);
+  record.setName(
+      "a\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+      "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+  record.displayName();
+  EXPECT_EQ(out.take().size(), std::string("Name: ").size() + 39) << "not inside a character";
   record.setName(nullptr);
   record.displayName();
   EXPECT_EQ(out.take(), "Name: ");

@@ -16,6 +16,10 @@ std::string shown(const Account& account) {
 }
 
 const std::string kForty = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN";
+// "a" and twenty two-byte characters: 41 bytes, so the cut at 40 falls inside the last one.
+const std::string kAccented41 =
+    "a\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+    "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9";
 
 }  // namespace
 
@@ -24,10 +28,8 @@ TEST(Account, NamesAreCutToFortyCharacters) {
     std::string given;
     std::string kept;
   } cases[] = {
-      {kForty + "OPQRS", kForty},
-      {kForty, kForty},
-      {"Joint", "Joint"},
-      {"", ""},
+      {kForty + "OPQRS", kForty}, {kForty, kForty}, {kAccented41, kAccented41.substr(0, 39)},
+      {"Joint", "Joint"},         {"", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.given);

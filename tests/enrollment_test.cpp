@@ -16,6 +16,16 @@ const std::string kView2 = "ABC123, Year: 2015 semester: 1 Slot: 5\nStatus: Not 
 
 TEST(Enrollment, SetCutsTextToItsField) {
   const std::string name30 = "Object-Oriented Programming II";
+  // "a" and two-byte characters: a cut at 30 or 10 bytes would fall inside the last one.
+  const auto accented = [](int count) {
+    std::string text = "a";
+    for (int i = 0; i < count; ++i) {
+      text += "\xC3\xA9";
+    }
+    return text;
+  };
+  const std::string name31 = accented(15);
+  const std::string code11 = accented(5);
   struct Case {
     const char* name;
     const char* code;
@@ -26,6 +36,10 @@ TEST(Enrollment, SetCutsTextToItsField) {
       {"OOP", "ABCDEFGHIJKL",
        "OOP\nABCDEFGHIJ, Year: 2015 semester: 1 Slot: 5\n"
        "Status: Not enrolled.\n"},
+      {name31.c_str(), code11.c_str(),
+       accented(14) + "\n" + accented(4) +
+           ", Year: 2015 semester: 1 Slot: 5\n"
+           "Status: Not enrolled.\n"},
       {nullptr, "ABC123", "Invalid enrollment!\n"},
       {"OOP", nullptr, "Invalid enrollment!\n"},
   };

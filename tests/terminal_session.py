@@ -14,7 +14,7 @@ import select
 import sys
 import time
 
-WAIT = 5.0  # seconds for any one piece of output to appear
+WAIT = 30.0  # seconds for any one piece of output to appear; only a fault waits that long
 
 
 class Terminal:
