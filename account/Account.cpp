@@ -8,9 +8,11 @@ namespace ardo {
 
 Account::Account() : Account(0.0) {}
 
-Account::Account(double balance) : name{}, balance(balance) {}
+Account::Account(double newBalance) : name{}, balance(newBalance) {}
 
-Account::Account(const char* name, double balance) : balance(balance) { setName(name); }
+Account::Account(const char* newName, double newBalance) : name{}, balance(newBalance) {
+  setName(newName);
+}
 
 std::ostream& Account::display(std::ostream& os) const {
   os << name << ": $";
@@ -26,12 +28,12 @@ Account& Account::operator+=(Account other) {
   return *this;
 }
 
-Account& Account::operator=(const char* name) {
-  setName(name);
+Account& Account::operator=(const char* newName) {
+  setName(newName);
   return *this;
 }
 
-void Account::setName(const char* text) { copyText(name, text, kNameLength); }
+void Account::setName(const char* newName) { copyText(name, newName, kNameLength); }
 
 Account operator+(Account a, Account b) { return Account(a.getBal() + b.getBal()); }
 

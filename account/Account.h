@@ -12,8 +12,8 @@ class Account {
   static const int kNameLength = 40;
 
   Account();
-  Account(double balance);
-  Account(const char* name, double balance);
+  Account(double newBalance);
+  Account(const char* newName, double newBalance);
 
   // Writes "name: $balance" with the balance in fixed notation and two decimals; those stream
   // settings stay on os afterwards. No end of line.
@@ -23,10 +23,10 @@ class Account {
   // Adds other's balance; the name stays.
   Account& operator+=(Account other);
   // Renames; the balance stays.
-  Account& operator=(const char* name);
+  Account& operator=(const char* newName);
 
  private:
-  void setName(const char* name);
+  void setName(const char* newName);
 
   char name[kNameLength + 1];
   double balance;

@@ -7,6 +7,9 @@ using ardo::Account;
 
 namespace {
 
+const double kSavingBalance = 10000.99;
+const double kCheckingBalance = 100.99;
+
 void printBlock(const Account& a, const Account& b, const Account& c) {
   std::cout << a << std::endl << b << std::endl << c << std::endl << "--------" << std::endl;
 }
@@ -16,8 +19,8 @@ void printBlock(const Account& a, const Account& b, const Account& c) {
 int main() {
   ardo::openConsole("account_sum");
   Account a;
-  Account b("Saving", 10000.99);
-  Account c("Checking", 100.99);
+  Account b("Saving", kSavingBalance);
+  Account c("Checking", kCheckingBalance);
   double total = 0.0;
 
   printBlock(a, b, c);

@@ -6,20 +6,27 @@
 
 namespace ardo {
 
+namespace {
+
+bool inRange(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
+
+}  // namespace
+
 void AccountNumber::displayName() const { std::cout << "Name: " << name; }
 
 void AccountNumber::displayNumber() const {
   std::cout << "Account number: " << bankCode << '-' << branchCode << '-' << accountNumber;
 }
 
-void AccountNumber::setName(const char* text) { copyText(name, text, kNameLength); }
+void AccountNumber::setName(const char* newName) { copyText(name, newName, kNameLength); }
 
-void AccountNumber::setAccountNumber(int bank, int branch, int account) {
-  validNumber =
-      bank > 99 && bank <= 999 && branch > 0 && branch <= 220 && account > 9999 && account <= 99999;
-  bankCode = validNumber ? bank : 0;
-  branchCode = validNumber ? branch : 0;
-  accountNumber = validNumber ? account : 0;
+void AccountNumber::setAccountNumber(int newBankCode, int newBranchCode, int newAccountNumber) {
+  validNumber = inRange(newBankCode, kLowestBankCode, kHighestBankCode) &&
+                inRange(newBranchCode, kLowestBranchCode, kHighestBranchCode) &&
+                inRange(newAccountNumber, kLowestAccountNumber, kHighestAccountNumber);
+  bankCode = validNumber ? newBankCode : 0;
+  branchCode = validNumber ? newBranchCode : 0;
+  accountNumber = validNumber ? newAccountNumber : 0;
 }
 
 bool AccountNumber::isValid() const { return validNumber; }

@@ -8,16 +8,23 @@ namespace ardo {
 class AccountNumber {
  public:
   static const int kNameLength = 40;
+  // The range of each part; a number with any part outside its range is not valid.
+  static const int kLowestBankCode = 100;
+  static const int kHighestBankCode = 999;
+  static const int kLowestBranchCode = 1;
+  static const int kHighestBranchCode = 220;
+  static const int kLowestAccountNumber = 10000;
+  static const int kHighestAccountNumber = 99999;
 
   // "Name: <name>", no end of line.
   void displayName() const;
   // "Account number: <bank>-<branch>-<account>", no end of line.
   void displayNumber() const;
   // Keeps at most kNameLength bytes, never part of a UTF-8 character.
-  void setName(const char* name);
+  void setName(const char* newName);
   // Stores the three parts when each is in range; otherwise stores zeros and marks the number
   // invalid.
-  void setAccountNumber(int bankCode, int branchCode, int accountNumber);
+  void setAccountNumber(int newBankCode, int newBranchCode, int newAccountNumber);
   bool isValid() const;
 
   // The full view: the name with the number, or the name with a note that it has none.

@@ -7,8 +7,7 @@ struct account {
   double balance;
 };
 
-static void print_block(const struct account* a, const struct account* b,
-                        const struct account* c) {
+static void print_block(const struct account* a, const struct account* b, const struct account* c) {
   const struct account* all[3] = {a, b, c};
   for (int i = 0; i < 3; ++i) {
     printf("%s: $%.2f\n", all[i]->name, all[i]->balance);

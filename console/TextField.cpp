@@ -50,7 +50,7 @@ void copyText(char* field, const char* text, int length) {
     if (kept == length && text[kept] != '\0') {
       kept = wholeCharacters(text, length);
     }
-    std::memcpy(field, text, kept);
+    std::memcpy(field, text, static_cast<std::size_t>(kept));
   }
   field[kept] = '\0';
 }

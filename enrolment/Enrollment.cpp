@@ -8,12 +8,14 @@ namespace ardo {
 
 Enrollment::Enrollment() { setEmpty(); }
 
-Enrollment::Enrollment(const char* name, const char* code, int year, int semester, int slot) {
-  set(name, code, year, semester, slot, false);
+Enrollment::Enrollment(const char* newName, const char* newCode, int newYear, int newSemester,
+                       int newSlot) {
+  set(newName, newCode, newYear, newSemester, newSlot, false);
 }
 
 bool Enrollment::valid() const {
-  return name[0] != '\0' && code[0] != '\0' && year == 2015 && semester == 1 && slot == 5;
+  return name[0] != '\0' && code[0] != '\0' && year == kAcceptedYear &&
+         semester == kAcceptedSemester && slot == kAcceptedSlot;
 }
 
 void Enrollment::setEmpty() { set(nullptr, nullptr, 0, 0, 0, false); }

@@ -8,9 +8,13 @@ class Enrollment {
  public:
   static const int kNameLength = 30;
   static const int kCodeLength = 10;
+  // The one year, semester and time slot a valid section can have.
+  static const int kAcceptedYear = 2015;
+  static const int kAcceptedSemester = 1;
+  static const int kAcceptedSlot = 5;
 
   Enrollment();
-  Enrollment(const char* name, const char* code, int year, int semester, int slot);
+  Enrollment(const char* newName, const char* newCode, int newYear, int newSemester, int newSlot);
 
   // Name and code set, and the one accepted year, semester and slot.
   bool valid() const;
@@ -20,7 +24,8 @@ class Enrollment {
   void display(bool nameOnly) const;
   // Copies at most kNameLength / kCodeLength bytes, never part of a UTF-8 character; a null text
   // leaves the field empty.
-  void set(const char* name, const char* code, int year, int semester, int slot, bool enrolled);
+  void set(const char* newName, const char* newCode, int newYear, int newSemester, int newSlot,
+           bool newEnrolled);
   // Same year, semester and slot as other, and this record valid.
   bool hasConflict(const Enrollment& other) const;
   void withdraw();

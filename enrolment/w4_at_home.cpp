@@ -10,20 +10,32 @@ namespace {
 
 const int kSections = 3;
 
+// One section as typed. The text buffers have one byte more than a line may hold: room for a
+// carriage return before the newline.
+struct Section {
+  char name[Enrollment::kNameLength + 1];
+  char code[Enrollment::kCodeLength + 1];
+  int year;
+  int semester;
+  int slot;
+};
+
 // Asks the five questions of one section. An over-long line still lets the remaining questions
 // be asked; a number that cannot be read ends the section there.
-Input readSection(char* name, int nameSize, char* code, int codeSize, int& year, int& semester,
-                  int& slot) {
+Input readSection(Section& section) {
   ardo::ask("Subject Name: ");
-  const Input nameRead = ardo::readLine(name, nameSize);
+  const Input nameRead = ardo::readLine(section.name, sizeof section.name);
   ardo::ask("Subject Code: ");
-  const Input codeRead = ardo::readLine(code, codeSize);
+  const Input codeRead = ardo::readLine(section.code, sizeof section.code);
 
-  const char* const prompts[] = {"Year: ", "Semester: ", "Slot: "};
-  int* const numbers[] = {&year, &semester, &slot};
-  for (int i = 0; i < 3; ++i) {
-    ardo::ask(prompts[i]);
-    const Input numberRead = ardo::readNumber(*numbers[i]);
+  const struct {
+    const char* prompt;
+    int& number;
+  } questions[] = {
+      {"Year: ", section.year}, {"Semester: ", section.semester}, {"Slot: ", section.slot}};
+  for (const auto& question : questions) {
+    ardo::ask(question.prompt);
+    const Input numberRead = ardo::readNumber(question.number);
     if (numberRead != Input::kOk) {
       return numberRead;
     }
@@ -45,18 +57,13 @@ int main() {
   while (filled < kSections && !ardo::sessionEnded()) {
     std::cout << "Course section " << filled + 1 << ":" << std::endl;
 
-    // One byte more than a line may hold: room for a carriage return before the newline.
-    char name[Enrollment::kNameLength + 1] = {};
-    char code[Enrollment::kCodeLength + 1] = {};
-    int year = 0;
-    int semester = 0;
-    int slot = 0;
-    const Input section = readSection(name, sizeof name, code, sizeof code, year, semester, slot);
+    Section typed = {};
+    const Input section = readSection(typed);
     if (section == Input::kEnded) {
       break;
     }
     if (section == Input::kOk) {
-      working.set(name, code, year, semester, slot, false);
+      working.set(typed.name, typed.code, typed.year, typed.semester, typed.slot, false);
     }
     if (section == Input::kRejected || !working.valid()) {
       std::cout << "Invalid information entered, please redo: " << std::endl;

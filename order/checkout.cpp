@@ -4,6 +4,21 @@
 
 #include "Console.h"
 
+namespace {
+
+// The menu's choices that the result depends on, and the two prices. Choices 2 and 3 are the
+// desk and the bed, at the larger price.
+const int kShelfUnit = 1;
+const int kChair = 4;
+const int kPay = 5;
+const int kCancel = 6;
+const int kFirstChoice = kShelfUnit;
+const int kLastChoice = kCancel;
+const int kSmallPrice = 2;
+const int kLargePrice = 4;
+
+}  // namespace
+
 int checkout() {
   // One piece of text: the menu costs one write into the stream, not eight.
   ardo::ask(
@@ -18,26 +33,26 @@ int checkout() {
   int choice = 0;
   ardo::readNumber(choice);
 
-  if (choice < 1 || choice > 6) {
+  if (choice < kFirstChoice || choice > kLastChoice) {
     std::cout << "Incorrect entry\n";
-    return 0;
+    return kIncorrectEntry;
   }
 
-  int result = -1;
-  if (choice == 1 || choice == 4) {
-    result = 2;
-  } else if (choice <= 4) {
-    result = 4;
-  } else if (choice == 5) {
-    result = 10;
+  int result = kCancelResult;
+  if (choice == kShelfUnit || choice == kChair) {
+    result = kSmallPrice;
+  } else if (choice <= kChair) {
+    result = kLargePrice;
+  } else if (choice == kPay) {
+    result = kPayResult;
   }
   std::cout << "Thank you\n";
   return result;
 }
 
 OrderTotal nextTotal(OrderTotal total, int result) {
-  if (result == -1) {
+  if (result == kCancelResult) {
     return 0;
   }
-  return result == 0 || result == 10 ? total : total + result;
+  return result == kIncorrectEntry || result == kPayResult ? total : total + result;
 }

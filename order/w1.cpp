@@ -13,15 +13,15 @@ int main() {
             << "======================\n";
 
   OrderTotal total = 0;
-  int result = 0;
+  int result = kIncorrectEntry;
   // Pay ends the order; so does the end of the session, after its incorrect entry.
-  while (result != 10 && !ardo::sessionEnded()) {
+  while (result != kPayResult && !ardo::sessionEnded()) {
     result = checkout();
-    if (result == 0) {
+    if (result == kIncorrectEntry) {
       std::cout << errMsg;
-    } else if (result == -1) {
+    } else if (result == kCancelResult) {
       std::cout << cancelMsg;
-    } else if (result == 10) {
+    } else if (result == kPayResult) {
       std::cout << "Total is $" << total << std::endl << printMsg;
     } else {
       std::cout << "Total increases by $" << result << std::endl;

@@ -1,7 +1,8 @@
 # Runs PROGRAM with INPUT as its standard input and compares its standard output, byte for byte,
 # with EXPECTED. Fails on any difference, on an exit status other than 0, and on anything written
-# to standard error (a sanitizer report, say). A program that spins is stopped after 5 s of CPU
-# time; the wall-clock limit is only a backstop, so that a busy machine does not fail a test.
+# to standard error (a sanitizer report, say). With ARDO_UPDATE_TRANSCRIPTS set in the
+# environment, a difference rewrites EXPECTED instead. A program that spins is stopped after 5 s
+# of CPU time; the wall-clock limit is only a backstop, so that a busy machine fails no test.
 foreach(var PROGRAM INPUT EXPECTED ACTUAL)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "run_transcript.cmake needs -D${var}=...")
@@ -29,7 +30,11 @@ if(NOT errors STREQUAL "")
 endif()
 execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${EXPECTED}" "${ACTUAL}"
                 RESULT_VARIABLE different OUTPUT_QUIET ERROR_QUIET)
-if(different)
+if(different AND DEFINED ENV{ARDO_UPDATE_TRANSCRIPTS})
+  # A deliberate change of text: the new output becomes the expected one.
+  file(COPY_FILE "${ACTUAL}" "${EXPECTED}")
+  message(STATUS "updated ${EXPECTED}")
+elseif(different)
   string(APPEND failed "standard output differs from ${EXPECTED}\n")
   find_program(DIFF diff)
   if(DIFF)

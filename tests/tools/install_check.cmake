@@ -1,4 +1,5 @@
-# Installs BUILD into a fresh PREFIX, runs account_sum from there and compares its output with
+# Installs BUILD into a fresh PREFIX, checks that each of PROGRAMS (comma-separated) is there with
+# its manual page, runs account_sum from there and compares its output with
 # EXPECTED, and renders every installed manual page, failing on any groff warning.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
@@ -7,7 +8,8 @@ if(status)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
-foreach(program enrol_console account_number_entry account_number_guided account_sum order_tool)
+string(REPLACE "," ";" programs "${PROGRAMS}")
+foreach(program IN LISTS programs)
   if(NOT EXISTS "${PREFIX}/bin/${program}")
     message(FATAL_ERROR "not installed: bin/${program}")
   endif()
