@@ -40,6 +40,7 @@ TEST(Enrollment, SetCutsTextToItsField) {
        accented(14) + "\n" + accented(4) +
            ", Year: 2015 semester: 1 Slot: 5\n"
            "Status: Not enrolled.\n"},
+      {"O", "X", "O\nX, Year: 2015 semester: 1 Slot: 5\nStatus: Not enrolled.\n"},
       {nullptr, "ABC123", "Invalid enrollment!\n"},
       {"OOP", nullptr, "Invalid enrollment!\n"},
   };
@@ -59,6 +60,10 @@ TEST(Enrollment, OnlyAValidRecordClashes) {
   const Enrollment empty;
   EXPECT_TRUE(valid.hasConflict(sameTimeNoName));
   EXPECT_FALSE(valid.hasConflict(empty));
+  // Each of year, semester and slot takes part in the clash.
+  EXPECT_FALSE(valid.hasConflict(Enrollment(nullptr, nullptr, 2016, 1, 5)));
+  EXPECT_FALSE(valid.hasConflict(Enrollment(nullptr, nullptr, 2015, 2, 5)));
+  EXPECT_FALSE(valid.hasConflict(Enrollment(nullptr, nullptr, 2015, 1, 4)));
   EXPECT_FALSE(sameTimeNoName.hasConflict(valid));
   EXPECT_FALSE(empty.hasConflict(empty));
 }
@@ -84,7 +89,7 @@ TEST(Enrollment, EnrolMarksEnrolledAndReportsTheFirstClash) {
   }
 }
 
-TEST(Enrollment, WithdrawAlwaysReports) {
+TEST(Enrollment, WithdrawAlwaysReportsAndOnlyAValidRecordShowsItsName) {
   Printed out;
   Enrollment record("OOP", "ABC123", 2015, 1, 5);
   record.withdraw();
@@ -92,4 +97,6 @@ TEST(Enrollment, WithdrawAlwaysReports) {
   EXPECT_FALSE(record.isEnrolled());
   record.display(true);
   EXPECT_EQ(out.take(), "OOP");
+  Enrollment("OOP", "ABC123", 2016, 1, 5).display(true);
+  EXPECT_EQ(out.take(), "Invalid enrollment!\n") << "an invalid record never shows its name";
 }
