@@ -24,7 +24,8 @@ void openConsole(const char* program);
 // Prints prompt, unless the session has ended: a prompt nobody can answer is not shown.
 void ask(const char* prompt);
 
-// Each read first flushes the output; one that cannot be written ends the session.
+// The reads. Each first flushes the output; output that cannot be written ends the session.
+
 // Reads a line of at most size - 2 characters into buffer (size bytes). A carriage return just
 // before the newline belongs to the line end; the spare byte makes room for it.
 Input readLine(char* buffer, int size);
@@ -36,10 +37,10 @@ Input readWord(char* buffer, int size);
 // Reads one character, white space and newline included; c is unchanged unless kOk.
 Input readChar(char& c);
 // Skips up to kDiscardLimit characters, through the next newline.
+const int kDiscardLimit = 1000;
 void discardLine();
 
-const int kDiscardLimit = 1000;
-
+// True once the session has ended; a dialogue asks nothing more then.
 bool sessionEnded();
 
 // Flushes the output and returns the exit status: 0, or 1 after one line on standard error
