@@ -24,7 +24,11 @@ TEST(TextField, CutNeverSplitsACharacter) {
       {"ab" + euro, 5, "ab" + euro},
       {"a" + face, 4, "a"},
       {face + face, 7, face},
+      {e + e, 1, ""},
       {"ab" + stray, 4, "ab\x80\x80"},
+      {"a\x80", 1, "a"},
+      {"a" + e + "\x80", 3, "a" + e},
+      {stray, 2, "\x80\x80"},
       {"", 4, ""},
   };
   for (const Case& c : cases) {
@@ -36,4 +40,8 @@ TEST(TextField, CutNeverSplitsACharacter) {
   char field[4] = "old";
   copyText(field, nullptr, 3);
   EXPECT_EQ(std::string(field), "");
+  // Looking for a character's start never goes back past the text, here to a lead byte.
+  const char leadThenStray[] = "\xF0\x80\x80\x80";
+  copyText(field, leadThenStray + 1, 2);
+  EXPECT_EQ(std::string(field), "\x80\x80");
 }
