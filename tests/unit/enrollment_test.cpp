@@ -84,6 +84,7 @@ TEST(Enrollment, EnrolMarksEnrolledAndReportsTheFirstClash) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.clash);
     Enrollment record("CPP", "XYZ987", 2015, 1, 5);
+    EXPECT_FALSE(record.isEnrolled());
     EXPECT_EQ(record.enrol(c.list, c.count), c.clash);
     EXPECT_TRUE(record.isEnrolled());
   }

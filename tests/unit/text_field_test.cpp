@@ -28,6 +28,7 @@ TEST(TextField, CutNeverSplitsACharacter) {
       {"ab" + stray, 4, "ab\x80\x80"},
       {"a\x80", 1, "a"},
       {"a" + e + "\x80", 3, "a" + e},
+      {"a" + euro + "\x80", 4, "a" + euro},
       {stray, 2, "\x80\x80"},
       {"", 4, ""},
   };
