@@ -9,7 +9,7 @@ namespace ardo {
 // character that would not fit whole.
 class Account {
  public:
-  static const int kNameLength = 40;
+  static constexpr int kNameLength = 40;
 
   Account();
   Account(double newBalance);

@@ -7,14 +7,14 @@ namespace ardo {
 // number). A fresh record is zeroed: empty name, parts 0, not valid.
 class AccountNumber {
  public:
-  static const int kNameLength = 40;
+  static constexpr int kNameLength = 40;
   // The range of each part; a number with any part outside its range is not valid.
-  static const int kLowestBankCode = 100;
-  static const int kHighestBankCode = 999;
-  static const int kLowestBranchCode = 1;
-  static const int kHighestBranchCode = 220;
-  static const int kLowestAccountNumber = 10000;
-  static const int kHighestAccountNumber = 99999;
+  static constexpr int kLowestBankCode = 100;
+  static constexpr int kHighestBankCode = 999;
+  static constexpr int kLowestBranchCode = 1;
+  static constexpr int kHighestBranchCode = 220;
+  static constexpr int kLowestAccountNumber = 10000;
+  static constexpr int kHighestAccountNumber = 99999;
 
   // "Name: <name>", no end of line.
   void displayName() const;

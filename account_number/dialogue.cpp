@@ -5,7 +5,7 @@
 #include "Console.h"
 
 using ardo::AccountNumber;
-using ardo::Input;
+using ardo::ReadResult;
 
 void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
   AccountNumber record;
@@ -16,7 +16,8 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
     std::cout << "Bank account app" << std::endl << "===================" << std::endl << std::endl;
   }
   ardo::ask("Please enter your name: ");
-  ardo::readWord(name, sizeof name);
+  // The name stays empty unless one was read; an end of the session shows below.
+  static_cast<void>(ardo::readWord(name, sizeof name));
   if (!ardo::sessionEnded()) {
     std::cout << "please enter your bank account ,branch code"
               << ", and account number as follows:" << std::endl;
@@ -29,14 +30,14 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
     int accountNumber = 0;
     ardo::ask(prompt);
     // Letters in place of a number make the attempt invalid; the parts not read stay 0.
-    Input attempt = ardo::readNumber(bankCode);
-    if (attempt == Input::kOk) {
+    ReadResult attempt = ardo::readNumber(bankCode);
+    if (attempt == ReadResult::kOk) {
       attempt = ardo::readNumber(branchCode);
     }
-    if (attempt == Input::kOk) {
+    if (attempt == ReadResult::kOk) {
       attempt = ardo::readNumber(accountNumber);
     }
-    if (attempt == Input::kEnded) {
+    if (attempt == ReadResult::kEnded) {
       break;
     }
     record.setName(name);

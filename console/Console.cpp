@@ -7,7 +7,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <iomanip>
+#include <initializer_list>
 #include <iostream>
 #include <limits>
 
@@ -22,8 +22,13 @@ enum class Failure { kNone, kRead, kWrite };
 const char* programName = "";
 bool atTerminal = false;
 bool ended = false;
-// The last prompt left its line open and nothing has been read since.
-bool lineOpen = false;
+// Where a terminal's cursor stands, as far as the prompts and the typed lines tell: at the start
+// of a line after a prompt that ends its line, or after a newline typed since the last prompt.
+// A terminal hands over a line at a time, so the rest of a line already begun when a prompt went
+// out was typed, and echoed, before it. Ctrl-D is not echoed.
+bool atLineStart = true;
+bool midLine = false;           // the input taken so far ends inside a line
+bool lineBeforePrompt = false;  // that line was typed before the last prompt
 Failure failure = Failure::kNone;
 int failureErrno = 0;
 
@@ -36,63 +41,117 @@ void fail(Failure kind) {
   ended = true;
 }
 
-void inputEnded() {
-  // At a terminal, Ctrl-D leaves the cursor after the prompt: what follows starts a new line.
-  if (atTerminal && lineOpen) {
+// The input has ended. A terminal's end of input comes once and does not repeat, so nothing
+// reads again; and what the program prints next starts on a line of its own.
+void endOfInput() {
+  if (atTerminal && !atLineStart) {
     std::cout << '\n';
   }
-  lineOpen = false;
+  atLineStart = true;
   ended = true;
 }
 
-// Bookkeeping after every read, whatever it delivered.
-void settle() {
+// Characters were taken from the input, the last of them a newline or not.
+void took(bool endsLine) {
+  if (!lineBeforePrompt) {
+    atLineStart = endsLine;
+  }
+  midLine = !endsLine;
+  lineBeforePrompt = lineBeforePrompt && midLine;
+}
+
+// Standard error writes each insertion at once: a message is built first and goes out in one
+// write, so that programs sharing standard error do not mix their lines. One that would not fit
+// is cut, and still ends its line.
+void writeError(std::initializer_list<const char*> parts) {
+  const std::size_t kRoom = 512;
+  char message[kRoom];
+  std::size_t length = 0;
+  for (const char* part : parts) {
+    const std::size_t size = std::min(std::strlen(part), kRoom - length);
+    std::copy_n(part, size, message + length);
+    length += size;
+  }
+  if (length == kRoom) {
+    message[length - 1] = '\n';
+  }
+  std::cerr.write(message, static_cast<std::streamsize>(length));
+  std::cerr.flush();
+}
+
+// A read met a read error or the end of the input; either ends the session.
+void inputStopped() {
   if (std::cin.bad()) {
     fail(Failure::kRead);
-  } else if (std::cin.eof()) {
-    inputEnded();
   } else {
-    lineOpen = false;
+    endOfInput();
   }
 }
 
-// Flushes standard output; false when it cannot be written. The same as cout.flush(), without
-// the sentry that this one check per read would pay for.
-bool flushed() {
+// After a read that delivered its value: the end of the input or a read error met on the way
+// ends the session once the value is used.
+void noteStreamState() {
+  if (std::cin.bad() || std::cin.eof()) {
+    inputStopped();
+  }
+}
+
+// Flushes standard output; false, with the stream marked bad, when it cannot be written. The same
+// as cout.flush(), without the sentry that this one check per read would pay for.
+bool flushOutput() {
   if (std::cout && std::cout.rdbuf()->pubsync() == -1) {
     std::cout.setstate(std::ios::badbit);
   }
   return !std::cout.fail();
 }
 
-// Every read starts here: the prompt goes out, and output that cannot be written ends the session.
-bool readable() {
-  if (!ended && !flushed()) {
+// Every read starts here, and flushes the output so that the prompt shows before the program
+// waits. False when the session has ended: before, or now because the output cannot be written.
+bool startRead() {
+  if (!ended && !flushOutput()) {
     fail(Failure::kWrite);
   }
   return !ended;
 }
 
-Input delivered() {
-  settle();
-  return Input::kOk;
-}
-
-// After a read that got nothing usable: the end of the input or a read error ends the session;
-// anything else is rejected along with the rest of its line, however long.
-Input failedRead() {
-  if (std::cin.bad() || std::cin.eof()) {
-    settle();
-    return Input::kEnded;
-  }
-  std::cin.clear();
-  std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  settle();
-  return Input::kRejected;
-}
-
 // White space as the stream sees it: ' ' and '\t' to '\r', all of them at most ' '.
-bool isSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// Skips white space before a value; false when the input ends or fails first. At a terminal one
+// character at a time, to follow the cursor; elsewhere the stream's sentry skips it in one go,
+// which a long piped session notices. Either way the end of the input is seen once: peek need
+// not mark it on the stream, so the caller ends the session and reads nothing more.
+bool skipSpaces() {
+  if (!atTerminal) {
+    const std::istream::sentry skipped(std::cin);
+    return static_cast<bool>(skipped);
+  }
+  int next = std::cin.peek();
+  while (next != EOF && isSpace(next)) {
+    took(next == '\n');
+    std::cin.ignore();
+    next = std::cin.peek();
+  }
+  return next != EOF;
+}
+
+// Rejects what was read, and the rest of its line, however long. A read error ends the session
+// at once; the end of the input met on the way ends it after this rejection.
+ReadResult rejectLine() {
+  if (std::cin.bad()) {
+    fail(Failure::kRead);
+    return ReadResult::kEnded;
+  }
+  // The end of the input has been seen: reading on would wait at a terminal for a second one.
+  if (!std::cin.eof()) {
+    std::cin.clear();
+    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  }
+  // Stopped short of a newline, the read took characters that were not one.
+  took(!std::cin.eof());
+  noteStreamState();
+  return ReadResult::kRejected;
+}
 
 // Position of the first white space in text[start, length), looked at byte by byte.
 int firstSpaceFrom(const char* text, int start, int length) {
@@ -125,36 +184,41 @@ int firstSpace(const char* text, int length) {
   return firstSpaceFrom(text, start, length);
 }
 
-// Skips the rest of a word at the speed of the stream: each look takes all the stream holds at
-// once, without waiting for more, and what turns out to follow the word is given back.
-void skipRestOfWord() {
+// Skips the rest of a word and returns the character after it, or EOF. Where the stream holds
+// characters it can hand over at once, each look takes all of them and gives back what turns out
+// to follow the word; readsome took them from the stream's buffer, so each steps back one place.
+// A stream may report none (libc++ keeps no buffer for standard input): then one at a time, the
+// peeked character at least.
+int skipRestOfWord() {
   const int kChunk = 8192;
   char chunk[kChunk];
-  while (true) {
-    const int next = std::cin.peek();  // waits for more input when the stream holds none
-    if (next == EOF || isSpace(static_cast<unsigned char>(next))) {
-      return;
-    }
+  int next = std::cin.peek();
+  while (next != EOF && !isSpace(next)) {
     const int got = static_cast<int>(std::cin.readsome(chunk, kChunk));
-    const int end = firstSpace(chunk, got);
-    if (end < got) {
-      // All of it is still in the stream's buffer, so each character steps back one place.
-      for (int i = end; i < got; ++i) {
-        std::cin.unget();
-      }
-      return;
+    if (got == 0) {
+      std::cin.ignore();
     }
+    for (int i = firstSpace(chunk, got); i < got; ++i) {
+      std::cin.unget();
+    }
+    next = std::cin.peek();
   }
+  return next;
 }
 
 }  // namespace
 
 void openConsole(const char* program) {
   std::ios::sync_with_stdio(false);
+  // Every read starts by flushing the output itself (startRead), once; through the tie the stream
+  // would flush it again in each of the several calls a read can make.
+  std::cin.tie(nullptr);
   programName = program;
   atTerminal = isatty(STDIN_FILENO) == 1;
   ended = false;
-  lineOpen = false;
+  atLineStart = true;
+  midLine = false;
+  lineBeforePrompt = false;
   failure = Failure::kNone;
   failureErrno = 0;
 }
@@ -165,81 +229,144 @@ void ask(const char* prompt) {
   }
   const std::size_t length = std::strlen(prompt);
   std::cout.write(prompt, static_cast<std::streamsize>(length));
-  lineOpen = length > 0 && prompt[length - 1] != '\n';
+  if (length > 0) {
+    atLineStart = prompt[length - 1] == '\n';
+  }
+  lineBeforePrompt = midLine;
 }
 
-Input readLine(char* buffer, int size) {
-  if (!readable()) {
-    return Input::kEnded;
+ReadResult readLine(char* buffer, int size) {
+  if (!startRead()) {
+    return ReadResult::kEnded;
   }
-  if (!std::cin.getline(buffer, size)) {
-    return failedRead();
+  std::cin.getline(buffer, size);
+  int length = static_cast<int>(std::cin.gcount());
+  if (std::cin.bad() || (std::cin.eof() && length == 0)) {
+    inputStopped();
+    return ReadResult::kEnded;
   }
-  // gcount includes the newline, unless the line was ended by the end of the input.
+  if (std::cin.fail()) {
+    return rejectLine();  // longer than the buffer
+  }
+  // gcount includes the newline, unless the end of the input ended the line.
   const bool newline = !std::cin.eof();
-  int length = static_cast<int>(std::cin.gcount()) - (newline ? 1 : 0);
-  if (newline && length > 0 && buffer[length - 1] == '\r') {
-    buffer[--length] = '\0';
+  if (newline) {
+    --length;
+    if (length > 0 && buffer[length - 1] == '\r') {
+      buffer[--length] = '\0';
+    }
   }
-  settle();
+  took(newline);
+  noteStreamState();
   const bool whole = length <= size - 2 && std::strlen(buffer) == static_cast<std::size_t>(length);
-  return whole ? Input::kOk : Input::kRejected;
+  return whole ? ReadResult::kOk : ReadResult::kRejected;
 }
 
-Input readNumber(int& number) {
+ReadResult readNumber(int& number) {
   number = 0;
-  if (!readable()) {
-    return Input::kEnded;
+  if (!startRead()) {
+    return ReadResult::kEnded;
   }
-  if (std::cin >> number) {
-    return delivered();
+  // Only white space up to the end: nothing was typed. Anything else that is not a number, the
+  // end of the input straight after it included, is rejected.
+  if (!skipSpaces()) {
+    inputStopped();
+    return ReadResult::kEnded;
   }
-  number = 0;
-  return failedRead();
+  if (!(std::cin >> number)) {
+    number = 0;
+    return rejectLine();
+  }
+  took(false);
+  noteStreamState();
+  return ReadResult::kOk;
 }
 
-Input readWord(char* buffer, int size) {
-  if (!readable()) {
-    return Input::kEnded;
+ReadResult readWord(char* buffer, int size) {
+  if (!startRead()) {
+    return ReadResult::kEnded;
   }
-  if (!(std::cin >> std::setw(size) >> buffer)) {
-    return failedRead();
+  if (!skipSpaces()) {
+    inputStopped();
+    return ReadResult::kEnded;
   }
-  const int next = std::cin.peek();
-  if (next != EOF && !isSpace(static_cast<unsigned char>(next))) {
-    // The word goes on: cut it between characters, and skip what does not fit.
-    buffer[size - 1] = static_cast<char>(next);
-    buffer[wholeCharacters(buffer, size - 1)] = '\0';
-    skipRestOfWord();
+  int next = std::cin.peek();
+  // One character at a time: the word ends at white space or at the end of the input, which is
+  // seen once, and a NUL byte is not part of it.
+  int length = 0;
+  while (next != EOF && !isSpace(next)) {
+    if (next != '\0') {
+      const char c = std::char_traits<char>::to_char_type(next);
+      if (length == size - 1) {
+        // The word goes on: cut it between characters, and skip what does not fit.
+        buffer[length] = c;
+        length = wholeCharacters(buffer, length);
+        next = skipRestOfWord();
+        break;
+      }
+      buffer[length++] = c;
+    }
+    std::cin.ignore();
+    next = std::cin.peek();
   }
-  return delivered();
+  buffer[length] = '\0';
+  took(false);
+  if (next == EOF) {
+    inputStopped();
+  }
+  return ReadResult::kOk;
 }
 
-Input readChar(char& c) {
-  if (!readable()) {
-    return Input::kEnded;
+ReadResult readChar(char& c) {
+  if (!startRead()) {
+    return ReadResult::kEnded;
   }
-  return std::cin.get(c) ? delivered() : failedRead();
+  if (!std::cin.get(c)) {
+    inputStopped();
+    return ReadResult::kEnded;
+  }
+  took(c == '\n');
+  return ReadResult::kOk;
 }
 
 void discardLine() {
-  if (readable()) {
-    std::cin.ignore(kDiscardLimit, '\n');
-    settle();
+  if (!startRead()) {
+    return;
+  }
+  // getline stores at most kDiscardLimit - 1 characters and takes the newline right after them;
+  // a longer line loses one more, never a newline, so no more than kDiscardLimit go.
+  char skipped[kDiscardLimit];
+  std::cin.getline(skipped, kDiscardLimit);
+  if (std::cin.gcount() > 0) {
+    took(!std::cin.eof() && !std::cin.fail());
+  }
+  if (std::cin.bad() || std::cin.eof()) {
+    inputStopped();
+    return;
+  }
+  if (std::cin.fail()) {
+    std::cin.clear();
+    std::cin.ignore();
+    noteStreamState();
   }
 }
 
 bool sessionEnded() { return ended; }
 
 int closeConsole() {
-  if (!flushed()) {
+  if (!flushOutput()) {
+    fail(Failure::kWrite);
+  }
+  // Some file systems report a lost write only when the file is closed. Closed from the start,
+  // standard output held nothing to lose (a write would have failed first).
+  if (close(STDOUT_FILENO) != 0 && errno != EBADF) {
     fail(Failure::kWrite);
   }
   if (failure == Failure::kNone) {
     return 0;
   }
-  std::cerr << programName << (failure == Failure::kWrite ? ": write error: " : ": read error: ")
-            << std::strerror(failureErrno) << '\n';
+  writeError({programName, failure == Failure::kWrite ? ": write error: " : ": read error: ",
+              std::strerror(failureErrno), "\n"});
   return 1;
 }
 

@@ -6,12 +6,12 @@ namespace ardo {
 // One course section a student asks to enrol in.
 class Enrollment {
  public:
-  static const int kNameLength = 30;
-  static const int kCodeLength = 10;
+  static constexpr int kNameLength = 30;
+  static constexpr int kCodeLength = 10;
   // The one year, semester and time slot a valid section can have.
-  static const int kAcceptedYear = 2015;
-  static const int kAcceptedSemester = 1;
-  static const int kAcceptedSlot = 5;
+  static constexpr int kAcceptedYear = 2015;
+  static constexpr int kAcceptedSemester = 1;
+  static constexpr int kAcceptedSlot = 5;
 
   Enrollment();
   Enrollment(const char* newName, const char* newCode, int newYear, int newSemester, int newSlot);

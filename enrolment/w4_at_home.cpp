@@ -4,7 +4,7 @@
 #include "Enrollment.h"
 
 using ardo::Enrollment;
-using ardo::Input;
+using ardo::ReadResult;
 
 namespace {
 
@@ -22,11 +22,11 @@ struct Section {
 
 // Asks the five questions of one section. An over-long line still lets the remaining questions
 // be asked; a number that cannot be read ends the section there.
-Input readSection(Section& section) {
+ReadResult readSection(Section& section) {
   ardo::ask("Subject Name: ");
-  const Input nameRead = ardo::readLine(section.name, sizeof section.name);
+  const ReadResult nameRead = ardo::readLine(section.name, sizeof section.name);
   ardo::ask("Subject Code: ");
-  const Input codeRead = ardo::readLine(section.code, sizeof section.code);
+  const ReadResult codeRead = ardo::readLine(section.code, sizeof section.code);
 
   const struct {
     const char* prompt;
@@ -35,13 +35,14 @@ Input readSection(Section& section) {
       {"Year: ", section.year}, {"Semester: ", section.semester}, {"Slot: ", section.slot}};
   for (const auto& question : questions) {
     ardo::ask(question.prompt);
-    const Input numberRead = ardo::readNumber(question.number);
-    if (numberRead != Input::kOk) {
+    const ReadResult numberRead = ardo::readNumber(question.number);
+    if (numberRead != ReadResult::kOk) {
       return numberRead;
     }
   }
   ardo::discardLine();
-  return nameRead == Input::kOk && codeRead == Input::kOk ? Input::kOk : Input::kRejected;
+  return nameRead == ReadResult::kOk && codeRead == ReadResult::kOk ? ReadResult::kOk
+                                                                    : ReadResult::kRejected;
 }
 
 }  // namespace
@@ -58,14 +59,14 @@ int main() {
     std::cout << "Course section " << filled + 1 << ":" << std::endl;
 
     Section typed = {};
-    const Input section = readSection(typed);
-    if (section == Input::kEnded) {
+    const ReadResult section = readSection(typed);
+    if (section == ReadResult::kEnded) {
       break;
     }
-    if (section == Input::kOk) {
+    if (section == ReadResult::kOk) {
       working.set(typed.name, typed.code, typed.year, typed.semester, typed.slot, false);
     }
-    if (section == Input::kRejected || !working.valid()) {
+    if (section == ReadResult::kRejected || !working.valid()) {
       std::cout << "Invalid information entered, please redo: " << std::endl;
       continue;
     }
@@ -82,9 +83,10 @@ int main() {
     std::cout << "Enrolled!" << std::endl;
     ++filled;
     ardo::ask("Continue? (y/n)");
-    char answer = '\0';  // stays so when the session has ended
-    ardo::readChar(answer);
-    if (answer != 'y' && answer != 'Y') {
+    char answer = '\0';
+    // No reply, at the end of the session, goes on no more than a reply of n.
+    const bool goOn = ardo::readChar(answer) == ReadResult::kOk && (answer == 'y' || answer == 'Y');
+    if (!goOn) {
       filled = kSections;
     }
     ardo::discardLine();

@@ -31,9 +31,9 @@ int checkout() {
       " 5 Pay\n"
       " 6 Cancel\n");
   int choice = 0;
-  ardo::readNumber(choice);
-
-  if (choice < kFirstChoice || choice > kLastChoice) {
+  // A choice that cannot be read is an incorrect entry, like one outside the menu.
+  const bool read = ardo::readNumber(choice) == ardo::ReadResult::kOk;
+  if (!read || choice < kFirstChoice || choice > kLastChoice) {
     std::cout << "Incorrect entry\n";
     return kIncorrectEntry;
   }

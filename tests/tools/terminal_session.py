@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Types a whole session into a program running on a pseudo-terminal, one answer at a time.
 
-The session file is the screen as the user sees it, with each typed answer written as
-[[answer]] (followed by the line break its Enter makes) and Ctrl-D written as [[^D]]. Each answer
-is typed only once everything before it is on the screen, so a prompt that is not flushed before
-the program waits makes the session stall and fail. The whole screen must match at the end, and
-the program must exit with status 0.
+The session file is the screen as the user sees it. A typed answer is written [[answer]] and is
+followed by the line break its Enter makes. Inside the brackets ^D is Ctrl-D: [[^D]] is Ctrl-D
+alone, and an answer holding ^D is typed without Enter (so [[2^D^D]] is "2" handed over with one
+Ctrl-D, then the end of the input with a second). Each answer is typed only once everything
+before it is on the screen, so a prompt that is not flushed before the program waits makes the
+session stall and fail. The whole screen must match at the end, and the program must exit with
+status 0.
 """
+import codecs
 import os
 import pty
 import re
@@ -15,6 +18,7 @@ import sys
 import time
 
 WAIT = 30.0  # seconds for any one piece of output to appear; only a fault waits that long
+CTRL_D = "^D"
 
 
 class Terminal:
@@ -22,7 +26,14 @@ class Terminal:
         self.pid, self.fd = pty.fork()
         if self.pid == 0:
             os.execv(program, [program])
-        self.screen = ""
+        # Bytes as they come; a read may end inside a CR LF pair or a UTF-8 character.
+        self.raw = b""
+
+    @property
+    def screen(self):
+        """What is on the screen so far, without a character or CR LF pair still incomplete."""
+        text = codecs.getincrementaldecoder("utf-8")("replace").decode(self.raw)
+        return text.removesuffix("\r").replace("\r\n", "\n")
 
     def wait_for(self, expected):
         """Reads until the screen shows exactly expected; False if it does not in time."""
@@ -43,7 +54,7 @@ class Terminal:
             data = os.read(self.fd, 4096)
         except OSError:  # the program has ended and closed the terminal
             return False
-        self.screen += data.decode(errors="replace").replace("\r\n", "\n")
+        self.raw += data
         return bool(data)
 
     def type(self, keys):
@@ -75,12 +86,10 @@ def main():
                   f"but it reads:\n{terminal.screen}")
             terminal.finish()
             return 1
-        if answer == "^D":
-            terminal.type("\x04")
-            expected += after
-        else:
-            terminal.type(answer + "\r")
-            expected += answer + after
+        # Ctrl-D is not echoed; Enter shows as the line break that follows in the file.
+        keys = answer.replace(CTRL_D, "\x04")
+        terminal.type(keys if CTRL_D in answer else keys + "\r")
+        expected += answer.replace(CTRL_D, "") + after
     ok = terminal.wait_for(expected)
     status = terminal.finish()
     if not ok or terminal.screen != expected or status != 0:

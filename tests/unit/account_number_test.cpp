@@ -49,6 +49,7 @@ TEST(AccountNumber, FlagViewsIgnoreValidity) {
 TEST(AccountNumber, NameKeepsAtMostFortyCharacters) {
   Printed out;
   const std::string forty = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMN";
+  EXPECT_EQ(static_cast<int>(forty.size()), AccountNumber::kNameLength) << "fills the field";
   AccountNumber record;
   record.setName((forty + "OPQRS").c_str());
   record.displayName();

@@ -31,6 +31,7 @@ TEST(Account, NamesAreCutToFortyCharacters) {
       {kForty + "OPQRS", kForty}, {kForty, kForty}, {kAccented41, kAccented41.substr(0, 39)},
       {"Joint", "Joint"},         {"", ""},
   };
+  EXPECT_EQ(static_cast<int>(kForty.size()), Account::kNameLength) << "fills the field";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.given);
     EXPECT_EQ(shown(Account(c.given.c_str(), 1.5)), c.kept + ": $1.50");

@@ -16,6 +16,7 @@ const std::string kView2 = "ABC123, Year: 2015 semester: 1 Slot: 5\nStatus: Not 
 
 TEST(Enrollment, SetCutsTextToItsField) {
   const std::string name30 = "Object-Oriented Programming II";
+  EXPECT_EQ(static_cast<int>(name30.size()), Enrollment::kNameLength) << "fills the field";
   // "a" and two-byte characters: a cut at 30 or 10 bytes would fall inside the last one.
   const auto accented = [](int count) {
     std::string text = "a";
