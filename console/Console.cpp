@@ -79,9 +79,11 @@ void writeError(std::initializer_list<const char*> parts) {
   std::cerr.flush();
 }
 
-// A read met a read error or the end of the input; either ends the session.
+// A read met a read error or the end of the input; either ends the session. A stream that reads
+// the descriptor itself reports the error with badbit (libstdc++); one that reads through C's
+// stdin sees only the end there, and the error stays on stdin (libc++).
 void inputStopped() {
-  if (std::cin.bad()) {
+  if (std::cin.bad() || std::ferror(stdin) != 0) {
     fail(Failure::kRead);
   } else {
     endOfInput();
