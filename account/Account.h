@@ -1,5 +1,5 @@
-#ifndef ARDO_ACCOUNT_H
-#define ARDO_ACCOUNT_H
+#ifndef ARDO_ACCOUNT_ACCOUNT_H
+#define ARDO_ACCOUNT_ACCOUNT_H
 
 #include <iosfwd>
 

@@ -16,8 +16,12 @@ void printBlock(const Account& a, const Account& b, const Account& c) {
 
 }  // namespace
 
-int main() {
-  ardo::openConsole("account_sum");
+int main(int argc, char* argv[]) {
+  if (!ardo::openConsole(
+          argc, argv,
+          {"account_sum", "Show named balances being added, merged, renamed and totalled."})) {
+    return ardo::closeConsole();
+  }
   Account a;
   Account b("Saving", kSavingBalance);
   Account c("Checking", kCheckingBalance);

@@ -16,8 +16,13 @@ void displayAccountNumber(const AccountNumber* number) {
   number->display(false, false);
 }
 
-int main() {
-  ardo::openConsole("account_number_entry");
+int main(int argc, char* argv[]) {
+  if (!ardo::openConsole(argc, argv,
+                         {"account_number_entry",
+                          "Read a holder's name and a bank account number, and ask again until the "
+                          "number is valid."})) {
+    return ardo::closeConsole();
+  }
   enterAccountNumber(displayAccountNumber, false);
   return ardo::closeConsole();
 }

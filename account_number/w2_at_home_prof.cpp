@@ -31,8 +31,13 @@ void profMessage() {
   ardo::discardLine();
 }
 
-int main() {
-  ardo::openConsole("account_number_guided");
+int main(int argc, char* argv[]) {
+  if (!ardo::openConsole(argc, argv,
+                         {"account_number_guided",
+                          "Read a holder's name and a bank account number after instructions for a "
+                          "tester, and show every number entered until one is valid."})) {
+    return ardo::closeConsole();
+  }
   profMessage();
   enterAccountNumber(displayAccountNumber, true);
   return ardo::closeConsole();

@@ -7,17 +7,17 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 #include <iostream>
 #include <limits>
 
+#include "CommandLine.h"
 #include "TextField.h"
 
 namespace ardo {
 
 namespace {
 
-enum class Failure { kNone, kRead, kWrite };
+enum class Failure { kNone, kRead, kWrite, kUsage };
 
 const char* programName = "";
 bool atTerminal = false;
@@ -60,22 +60,16 @@ void took(bool endsLine) {
   lineBeforePrompt = lineBeforePrompt && midLine;
 }
 
-// Standard error writes each insertion at once: a message is built first and goes out in one
-// write, so that programs sharing standard error do not mix their lines. One that would not fit
-// is cut, and still ends its line.
-void writeError(std::initializer_list<const char*> parts) {
-  const std::size_t kRoom = 512;
-  char message[kRoom];
-  std::size_t length = 0;
-  for (const char* part : parts) {
-    const std::size_t size = std::min(std::strlen(part), kRoom - length);
-    std::copy_n(part, size, message + length);
-    length += size;
+// Standard error writes each insertion at once: a message is formatted whole into text (size
+// bytes; formatted is what snprintf returned), then goes out in one write, so that programs
+// sharing standard error do not mix their lines. A message cut to fit still ends its line.
+constexpr int kErrorRoom = 512;
+void writeError(char* text, int formatted) {
+  const int length = std::max(0, std::min(formatted, kErrorRoom - 1));
+  if (length == kErrorRoom - 1) {
+    text[length - 1] = '\n';
   }
-  if (length == kRoom) {
-    message[length - 1] = '\n';
-  }
-  std::cerr.write(message, static_cast<std::streamsize>(length));
+  std::cerr.write(text, length);
   std::cerr.flush();
 }
 
@@ -210,19 +204,50 @@ int skipRestOfWord() {
 
 }  // namespace
 
-void openConsole(const char* program) {
+bool openConsole(int argc, const char* const argv[], const Program& program) {
+  programName = program.name;
+  ended = false;
+  failure = Failure::kNone;
+  failureErrno = 0;
+
+  Misuse misuse;
+  switch (readCommandLine(argc, argv, misuse)) {
+    case Request::kHelp:
+      std::cout << "Usage: " << program.name << "\n"
+                << program.purpose << "\n"
+                << "\n"
+                << "      --help     display this help and exit\n"
+                << "      --version  output version information and exit\n"
+                << "\n"
+                << "Full documentation: man " << program.name << "\n";
+      return false;
+    case Request::kVersion:
+      std::cout << program.name << " (ardo console) " << ARDO_VERSION << "\n"
+                << "Copyright (C) 2026 the ardo console authors\n"
+                << "License MIT: <https://opensource.org/licenses/MIT>\n"
+                << "This is free software: you are free to change and redistribute it.\n"
+                << "There is NO WARRANTY, to the extent permitted by law.\n";
+      return false;
+    case Request::kMisuse:
+      failure = Failure::kUsage;
+      char lines[kErrorRoom];
+      writeError(lines, std::snprintf(lines, sizeof lines,
+                                      "%s: %s\nTry '%s --help' for more information.\n",
+                                      program.name, misuse.text, program.name));
+      return false;
+    case Request::kRun:
+      break;
+  }
+
   std::ios::sync_with_stdio(false);
   // Every read starts by flushing the output itself (startRead), once; through the tie the stream
   // would flush it again in each of the several calls a read can make.
   std::cin.tie(nullptr);
-  programName = program;
   atTerminal = isatty(STDIN_FILENO) == 1;
-  ended = false;
   atLineStart = true;
   midLine = false;
   lineBeforePrompt = false;
-  failure = Failure::kNone;
-  failureErrno = 0;
+  return true;
 }
 
 void ask(const char* prompt) {
@@ -367,8 +392,13 @@ int closeConsole() {
   if (failure == Failure::kNone) {
     return 0;
   }
-  writeError({programName, failure == Failure::kWrite ? ": write error: " : ": read error: ",
-              std::strerror(failureErrno), "\n"});
+  if (failure == Failure::kUsage) {
+    return 2;
+  }
+  char line[kErrorRoom];
+  writeError(line, std::snprintf(line, sizeof line, "%s: %s error: %s\n", programName,
+                                 failure == Failure::kWrite ? "write" : "read",
+                                 std::strerror(failureErrno)));
   return 1;
 }
 

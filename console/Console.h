@@ -18,9 +18,18 @@ enum class ReadResult {
   kEnded,     // the session has ended; nothing was read
 };
 
-// Call first in main: the standard streams stop sharing C stdio's buffers, and each read flushes
-// the output itself. program names the program in messages.
-void openConsole(const char* program);
+// What a program says of itself: its name, in messages and on --help and --version, and what it
+// does, in one sentence for --help.
+struct Program {
+  const char* name;
+  const char* purpose;
+};
+
+// Call first in main, with main's arguments. Answers --help and --version, or reports a command
+// line the program does not take; it returns false when it did so, and main then returns
+// closeConsole() without starting its dialogue. Otherwise the standard streams stop sharing C
+// stdio's buffers, and each read flushes the output itself.
+[[nodiscard]] bool openConsole(int argc, const char* const argv[], const Program& program);
 
 // Prints prompt, unless the session has ended: a prompt nobody can answer is not shown.
 // Everything a dialogue prints other than through ask ends its line.
@@ -47,8 +56,9 @@ void discardLine();
 // True once the session has ended; a dialogue asks nothing more then.
 bool sessionEnded();
 
-// Flushes and closes standard output, and returns the exit status: 0, or 1 after one line on
-// standard error naming the read or write error that ended the session.
+// Flushes and closes standard output, and returns the exit status: 0; 1 after one line on
+// standard error naming the read or write error that ended the session; 2 after a command line
+// the program does not take.
 int closeConsole();
 
 }  // namespace ardo

@@ -1,5 +1,5 @@
-#ifndef ARDO_ENROLLMENT_H
-#define ARDO_ENROLLMENT_H
+#ifndef ARDO_ENROLMENT_ENROLLMENT_H
+#define ARDO_ENROLMENT_ENROLLMENT_H
 
 namespace ardo {
 

@@ -47,8 +47,13 @@ ReadResult readSection(Section& section) {
 
 }  // namespace
 
-int main() {
-  ardo::openConsole("enrol_console");
+int main(int argc, char* argv[]) {
+  if (!ardo::openConsole(
+          argc, argv,
+          {"enrol_console",
+           "Enrol a student in up to three course sections typed on standard input."})) {
+    return ardo::closeConsole();
+  }
   Enrollment list[kSections];
   Enrollment working;
   int filled = 0;

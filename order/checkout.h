@@ -1,5 +1,5 @@
-#ifndef ORDER_CHECKOUT_H
-#define ORDER_CHECKOUT_H
+#ifndef ARDO_ORDER_CHECKOUT_H
+#define ARDO_ORDER_CHECKOUT_H
 
 #include <cstdint>
 

@@ -7,8 +7,13 @@ const char* printMsg = "Finished... Exiting\n";
 const char* errMsg = "Try again\n";
 const char* cancelMsg = "Order cancelled - Start again\n";
 
-int main() {
-  ardo::openConsole("order_tool");
+int main(int argc, char* argv[]) {
+  if (!ardo::openConsole(
+          argc, argv,
+          {"order_tool",
+           "Take a furniture order from a menu on standard input, with a running total."})) {
+    return ardo::closeConsole();
+  }
   std::cout << "Dulcora Order Tool\n"
             << "======================\n";
 

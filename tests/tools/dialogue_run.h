@@ -1,5 +1,5 @@
-#ifndef ARDO_TESTS_DIALOGUE_RUN_H
-#define ARDO_TESTS_DIALOGUE_RUN_H
+#ifndef ARDO_TESTS_TOOLS_DIALOGUE_RUN_H
+#define ARDO_TESTS_TOOLS_DIALOGUE_RUN_H
 
 // Runs a program's dialogue in-process: its main, compiled in as dialogue_main, reads the given
 // bytes as standard input, and what it prints is returned. The fuzz targets and the replay test
@@ -14,7 +14,7 @@
 #include <streambuf>
 #include <string>
 
-int dialogue_main();
+int dialogue_main(int argc, char* argv[]);
 
 namespace dialogue_run {
 
@@ -67,7 +67,9 @@ inline std::string run(const std::string& input, Input kind, int& status) {
   std::cin.clear();
   std::cout.clear();
 
-  status = dialogue_main();
+  char name[] = "dialogue";
+  char* argv[] = {name, nullptr};
+  status = dialogue_main(1, argv);
 
   std::cin.rdbuf(savedIn);
   std::cout.rdbuf(savedOut);

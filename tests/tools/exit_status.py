@@ -26,9 +26,14 @@ NO_SPACE = "write error: No space left on device"
 CLOSE_FAILS = "close of standard output fails"
 
 CASES = [
-    # program, standard input, standard output, status, standard error after "program: ",
+    # program and arguments, standard input, standard output, status, standard error after
+    # "program: ",
     # and strace options that make a system call fail
     ("account_sum", "empty", "/dev/full", 1, NO_SPACE),
+    ("order_tool --help", "empty", "/dev/full", 1, NO_SPACE),
+    ("enrol_console --version", "empty", "closed", 1, "write error: Bad file descriptor"),
+    ("account_number_entry --bogus", "empty", "closed", 2,
+     "unrecognized option '--bogus'\nTry 'account_number_entry --help' for more information."),
     ("account_sum", "empty", "closed", 1, "write error: Bad file descriptor"),
     ("account_sum", "empty", "gone", -signal.SIGPIPE, None),
     ("order_tool", ENDLESS, "/dev/full", 1, NO_SPACE),
@@ -60,7 +65,7 @@ def close_of_stdout(program):
     return closes.index("close(1") + 1 if "close(1" in closes else 0
 
 
-def run(program, source, sink, fault):
+def run(command, source, sink, fault):
     """Returns (status, standard error, writes to standard error) of one run; the writes are
     counted only under strace, and are otherwise None."""
     feeder = None
@@ -88,12 +93,11 @@ def run(program, source, sink, fault):
             os.close(1)
 
     trace = tempfile.NamedTemporaryFile(mode="r", prefix="strace-")
-    command = [program]
     if STRACE:
-        command = [STRACE, "-f", "-qq", "-o", trace.name, "-e", "trace=write,close"]
+        traced = [STRACE, "-f", "-qq", "-o", trace.name, "-e", "trace=write,close"]
         if fault == CLOSE_FAILS:
-            command += ["-e", f"inject=close:error=EIO:when={close_of_stdout(program)}"]
-        command += [program]
+            traced += ["-e", f"inject=close:error=EIO:when={close_of_stdout(command[0])}"]
+        command = traced + command
     try:
         result = subprocess.run(command, stdin=stdin, stdout=stdout, stderr=subprocess.PIPE,
                                 preexec_fn=limit_and_close, timeout=300)
@@ -114,13 +118,14 @@ def run(program, source, sink, fault):
 def main():
     failures = 0
     cases = [case for case in CASES if STRACE or len(case) == 5]
-    for program, source, sink, status, message, *fault in cases:
+    for command, source, sink, status, message, *fault in cases:
+        program, *arguments = command.split()
         expected = f"{program}: {message}\n" if message else ""
         got_status, got_errors, writes = run(
-            os.path.join(sys.argv[1], program), source, sink, " ".join(fault))
+            [os.path.join(sys.argv[1], program)] + arguments, source, sink, " ".join(fault))
         if (got_status, got_errors) != (status, expected) or (writes or 0) > 1:
             failures += 1
-            print(f"FAIL {program} <{source} >{sink} {fault}: status {got_status}, expected "
+            print(f"FAIL {command} <{source} >{sink} {fault}: status {got_status}, expected "
                   f"{status}; standard error {got_errors!r}, expected {expected!r}, "
                   f"in {writes} writes")
     if not STRACE:

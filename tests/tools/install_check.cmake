@@ -1,5 +1,6 @@
 # Installs BUILD into a fresh PREFIX and checks that each of PROGRAMS (comma-separated) is there
-# with its gzipped manual page, that every page renders without a groff warning, and that the
+# with its gzipped manual page, that every page renders without a groff warning and names
+# VERSION, that each program's --version names it too, and that the
 # installed account_sum prints EXPECTED; and that the copyright file and changelog are there.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
@@ -29,6 +30,12 @@ foreach(program IN LISTS programs)
   string(REPLACE ";" "" status "${statuses}")
   if(NOT status STREQUAL "00" OR NOT warnings STREQUAL "")
     message(FATAL_ERROR "${program}.1 does not render cleanly:\n${warnings}")
+  endif()
+  execute_process(COMMAND gzip -dc "${page}" OUTPUT_VARIABLE text)
+  execute_process(COMMAND "${PREFIX}/bin/${program}" --version OUTPUT_VARIABLE version)
+  if(NOT text MATCHES "\"ardo console ${VERSION}\"" OR
+     NOT version MATCHES "^${program} \\(ardo console\\) ${VERSION}\n")
+    message(FATAL_ERROR "${program}: the page or --version does not name version ${VERSION}")
   endif()
 endforeach()
 

@@ -1,5 +1,5 @@
-#ifndef TESTS_PRINTED_H
-#define TESTS_PRINTED_H
+#ifndef ARDO_TESTS_UNIT_PRINTED_H
+#define ARDO_TESTS_UNIT_PRINTED_H
 
 #include <iostream>
 #include <sstream>

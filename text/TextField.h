@@ -1,5 +1,5 @@
-#ifndef ARDO_TEXTFIELD_H
-#define ARDO_TEXTFIELD_H
+#ifndef ARDO_TEXT_TEXTFIELD_H
+#define ARDO_TEXT_TEXTFIELD_H
 
 namespace ardo {
 
