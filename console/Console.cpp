@@ -60,16 +60,13 @@ void took(bool endsLine) {
   lineBeforePrompt = lineBeforePrompt && midLine;
 }
 
-// Standard error writes each insertion at once: a message is formatted whole into text (size
-// bytes; formatted is what snprintf returned), then goes out in one write, so that programs
-// sharing standard error do not mix their lines. A message cut to fit still ends its line.
+// Standard error writes each insertion at once: a message is formatted whole into text, of
+// kErrorRoom bytes (formatted is what snprintf returned), and goes out in one write, so that
+// programs sharing standard error do not mix their lines. Every message fits: program names and
+// error texts are short, and a misuse is cut to Misuse::kLength.
 constexpr int kErrorRoom = 512;
-void writeError(char* text, int formatted) {
-  const int length = std::max(0, std::min(formatted, kErrorRoom - 1));
-  if (length == kErrorRoom - 1) {
-    text[length - 1] = '\n';
-  }
-  std::cerr.write(text, length);
+void writeError(const char* text, int formatted) {
+  std::cerr.write(text, std::max(0, std::min(formatted, kErrorRoom - 1)));
   std::cerr.flush();
 }
 
@@ -228,13 +225,14 @@ bool openConsole(int argc, const char* const argv[], const Program& program) {
                 << "This is free software: you are free to change and redistribute it.\n"
                 << "There is NO WARRANTY, to the extent permitted by law.\n";
       return false;
-    case Request::kMisuse:
+    case Request::kMisuse: {
       failure = Failure::kUsage;
       char lines[kErrorRoom];
       writeError(lines, std::snprintf(lines, sizeof lines,
                                       "%s: %s\nTry '%s --help' for more information.\n",
                                       program.name, misuse.text, program.name));
       return false;
+    }
     case Request::kRun:
       break;
   }
