@@ -241,7 +241,9 @@ bool openConsole(int argc, const char* const argv[], const Program& program) {
   // Every read starts by flushing the output itself (startRead), once; through the tie the stream
   // would flush it again in each of the several calls a read can make.
   std::cin.tie(nullptr);
-  atTerminal = isatty(STDIN_FILENO) == 1;
+  // The typed text and the output share a screen only when both are the terminal; output sent
+  // to a file gets no newline for an echo it never held.
+  atTerminal = isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1;
   atLineStart = true;
   midLine = false;
   lineBeforePrompt = false;

@@ -41,6 +41,7 @@ CASES = [
     ("order_tool", "/", "/dev/null", 1, "read error: Is a directory"),
     ("order_tool", "closed", "/dev/null", 1, "read error: Bad file descriptor"),
     ("order_tool", "empty", "/dev/null", 0, None),
+    ("account_number_entry", "terminal", "terminal_session.out", 0, None),
     ("enrol_console", ENDLESS, "/dev/full", 1, NO_SPACE),
     ("enrol_console", "/", "/dev/null", 1, "read error: Is a directory"),
     ("enrol_console", "closed", "/dev/null", 1, "read error: Bad file descriptor"),
@@ -71,6 +72,9 @@ def run(command, source, sink, fault):
     feeder = None
     if source in ("empty", "closed"):
         stdin = subprocess.DEVNULL
+    elif source == "terminal":  # Ctrl-D already typed
+        terminal, stdin = os.openpty()
+        os.write(terminal, b"\x04")
     elif source.startswith("/"):
         stdin = os.open(source, os.O_RDONLY)
     else:
@@ -112,7 +116,14 @@ def run(command, source, sink, fault):
                 f.close()
     writes = sum(" write(2, " in line for line in trace) if STRACE else None
     trace.close()
-    return result.returncode, result.stderr.decode(errors="replace"), writes
+    errors = result.stderr.decode(errors="replace")
+    if source == "terminal":
+        os.close(terminal)
+        # Output sent to a file is what a piped run prints: no newline for an echo it never held.
+        piped = subprocess.run(command[-1:], stdin=subprocess.DEVNULL, capture_output=True)
+        with open(sink, "rb") as f:
+            errors += "" if f.read() == piped.stdout else "output differs from a piped run"
+    return result.returncode, errors, writes
 
 
 def main():
