@@ -73,12 +73,13 @@ void writeError(const char* text, int formatted) {
 // A read met a read error or the end of the input; either ends the session. A stream that reads
 // the descriptor itself reports the error with badbit (libstdc++); one that reads through C's
 // stdin sees only the end there, and the error stays on stdin (libc++).
-void inputStopped() {
+ReadResult inputStopped() {
   if (std::cin.bad() || std::ferror(stdin) != 0) {
     fail(Failure::kRead);
   } else {
     endOfInput();
   }
+  return ReadResult::kEnded;
 }
 
 // After a read that delivered its value: the end of the input or a read error met on the way
@@ -269,8 +270,7 @@ ReadResult readLine(char* buffer, int size) {
   std::cin.getline(buffer, size);
   int length = static_cast<int>(std::cin.gcount());
   if (std::cin.bad() || (std::cin.eof() && length == 0)) {
-    inputStopped();
-    return ReadResult::kEnded;
+    return inputStopped();
   }
   if (std::cin.fail()) {
     return rejectLine();  // longer than the buffer
@@ -297,8 +297,7 @@ ReadResult readNumber(int& number) {
   // Only white space up to the end: nothing was typed. Anything else that is not a number, the
   // end of the input straight after it included, is rejected.
   if (!skipSpaces()) {
-    inputStopped();
-    return ReadResult::kEnded;
+    return inputStopped();
   }
   if (!(std::cin >> number)) {
     number = 0;
@@ -314,8 +313,7 @@ ReadResult readWord(char* buffer, int size) {
     return ReadResult::kEnded;
   }
   if (!skipSpaces()) {
-    inputStopped();
-    return ReadResult::kEnded;
+    return inputStopped();
   }
   int next = std::cin.peek();
   // One character at a time: the word ends at white space or at the end of the input, which is
@@ -349,8 +347,7 @@ ReadResult readChar(char& c) {
     return ReadResult::kEnded;
   }
   if (!std::cin.get(c)) {
-    inputStopped();
-    return ReadResult::kEnded;
+    return inputStopped();
   }
   took(c == '\n');
   return ReadResult::kOk;
