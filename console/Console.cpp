@@ -10,7 +10,8 @@
 #include <iostream>
 #include <limits>
 
-#include "CommandLine.h"
+#include "Cursor.h"
+#include "ErrorLine.h"
 #include "TextField.h"
 
 namespace ardo {
@@ -22,15 +23,13 @@ enum class Failure { kNone, kRead, kWrite, kUsage };
 const char* programName = "";
 bool atTerminal = false;
 bool ended = false;
-// Where a terminal's cursor stands, as far as the prompts and the typed lines tell: at the start
-// of a line after a prompt that ends its line, or after a newline typed since the last prompt.
-// A terminal hands over a line at a time, so the rest of a line already begun when a prompt went
-// out was typed, and echoed, before it. Ctrl-D is not echoed.
-bool atLineStart = true;
-bool midLine = false;           // the input taken so far ends inside a line
-bool lineBeforePrompt = false;  // that line was typed before the last prompt
+Cursor cursor;
 Failure failure = Failure::kNone;
 int failureErrno = 0;
+
+// Room for what the stream's buffer holds at once; a terminal hands over at most a line of 4095
+// characters and its newline.
+constexpr int kChunk = 8192;
 
 // errno is read here, straight after the call that failed, before anything overwrites it.
 void fail(Failure kind) {
@@ -41,40 +40,28 @@ void fail(Failure kind) {
   ended = true;
 }
 
-// The input has ended. A terminal's end of input comes once and does not repeat, so nothing
-// reads again; and what the program prints next starts on a line of its own.
-void endOfInput() {
-  if (atTerminal && !atLineStart) {
+// What the program prints next starts on a line of its own, below any text typed at a terminal.
+void startLine() {
+  if (atTerminal && cursor.position() != Cursor::Position::kLineStart) {
     std::cout << '\n';
+    cursor.printed(true);
   }
-  atLineStart = true;
+}
+
+// The input has ended. A terminal's end of input comes once and does not repeat, so nothing
+// reads again.
+void endOfInput() {
+  startLine();
   ended = true;
 }
 
-// Characters were taken from the input, the last of them a newline or not.
-void took(bool endsLine) {
-  if (!lineBeforePrompt) {
-    atLineStart = endsLine;
-  }
-  midLine = !endsLine;
-  lineBeforePrompt = lineBeforePrompt && midLine;
-}
+// A stream that reads the descriptor itself reports a read error with badbit (libstdc++); one
+// that reads through C's stdin sees only an end there, and the error stays on stdin (libc++).
+bool readFailed() { return std::cin.bad() || std::ferror(stdin) != 0; }
 
-// Standard error writes each insertion at once: a message is formatted whole into text, of
-// kErrorRoom bytes (formatted is what snprintf returned), and goes out in one write, so that
-// programs sharing standard error do not mix their lines. Every message fits: program names and
-// error texts are short, and a misuse is cut to Misuse::kLength.
-constexpr int kErrorRoom = 512;
-void writeError(const char* text, int formatted) {
-  std::cerr.write(text, std::max(0, std::min(formatted, kErrorRoom - 1)));
-  std::cerr.flush();
-}
-
-// A read met a read error or the end of the input; either ends the session. A stream that reads
-// the descriptor itself reports the error with badbit (libstdc++); one that reads through C's
-// stdin sees only the end there, and the error stays on stdin (libc++).
+// A read met a read error or the end of the input with nothing to use; either ends the session.
 ReadResult inputStopped() {
-  if (std::cin.bad() || std::ferror(stdin) != 0) {
+  if (readFailed()) {
     fail(Failure::kRead);
   } else {
     endOfInput();
@@ -82,18 +69,56 @@ ReadResult inputStopped() {
   return ReadResult::kEnded;
 }
 
-// After a read that delivered its value: the end of the input or a read error met on the way
-// ends the session once the value is used.
-void noteStreamState() {
-  if (std::cin.bad() || std::cin.eof()) {
-    inputStopped();
+// An entry was taken up to its end, the last character taken a newline or not. The end of the
+// input met there ends the session once the entry is used. A read error there means the entry's
+// end was not seen: nothing of it is used.
+ReadResult entryTaken(bool endsLine, ReadResult result) {
+  if (readFailed()) {
+    fail(Failure::kRead);
+    return ReadResult::kEnded;
+  }
+  cursor.took(endsLine);
+  if (std::cin.eof()) {
+    endOfInput();
+  }
+  return result;
+}
+
+// At a terminal the stream's buffer holds the rest of what the terminal last handed over: a
+// whole line, or the text typed before a Ctrl-D. All of it is on the screen, and when the cursor
+// stands after it, mid-line, the answer to a value taken from it starts on a new line. The rest
+// is looked at, not taken: readsome takes it from the buffer, and each character steps back. A
+// stream with no buffer of its own for standard input (libc++) shows none, and the answer
+// follows the typed text.
+void answerBelowTypedText() {
+  char rest[kChunk];
+  const std::streamsize got = std::cin.readsome(rest, kChunk);
+  for (std::streamsize i = 0; i < got; ++i) {
+    std::cin.unget();
+  }
+  if (got > 0) {
+    cursor.sawRest(rest[got - 1] == '\n');
+    if (cursor.position() == Cursor::Position::kAfterTypedText) {
+      startLine();
+    }
   }
 }
 
+// A value was taken, and white space or the end of the input seen after it.
+ReadResult valueTaken() {
+  const ReadResult result = entryTaken(false, ReadResult::kOk);
+  if (atTerminal && !ended) {
+    answerBelowTypedText();
+  }
+  return result;
+}
+
 // Flushes standard output; false, with the stream marked bad, when it cannot be written. The same
-// as cout.flush(), without the sentry that this one check per read would pay for.
+// as cout.flush(), without the sentry that this one check per read would pay for. A stream that
+// writes through C's stdout (libc++, and any before openConsole unties them) may see its write
+// succeed while stdout records the failure: a terminal makes stdout write a line at a time.
 bool flushOutput() {
-  if (std::cout && std::cout.rdbuf()->pubsync() == -1) {
+  if (std::cout && (std::cout.rdbuf()->pubsync() == -1 || std::ferror(stdout) != 0)) {
     std::cout.setstate(std::ios::badbit);
   }
   return !std::cout.fail();
@@ -122,29 +147,22 @@ bool skipSpaces() {
   }
   int next = std::cin.peek();
   while (next != EOF && isSpace(next)) {
-    took(next == '\n');
+    cursor.took(next == '\n');
     std::cin.ignore();
     next = std::cin.peek();
   }
   return next != EOF;
 }
 
-// Rejects what was read, and the rest of its line, however long. A read error ends the session
-// at once; the end of the input met on the way ends it after this rejection.
+// Rejects what was read, and the rest of its line, however long.
 ReadResult rejectLine() {
-  if (std::cin.bad()) {
-    fail(Failure::kRead);
-    return ReadResult::kEnded;
-  }
   // The end of the input has been seen: reading on would wait at a terminal for a second one.
-  if (!std::cin.eof()) {
+  if (!std::cin.eof() && !std::cin.bad()) {
     std::cin.clear();
     std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
   }
   // Stopped short of a newline, the read took characters that were not one.
-  took(!std::cin.eof());
-  noteStreamState();
-  return ReadResult::kRejected;
+  return entryTaken(!std::cin.eof(), ReadResult::kRejected);
 }
 
 // Position of the first white space in text[start, length), looked at byte by byte.
@@ -184,7 +202,6 @@ int firstSpace(const char* text, int length) {
 // A stream may report none (libc++ keeps no buffer for standard input): then one at a time, the
 // peeked character at least.
 int skipRestOfWord() {
-  const int kChunk = 8192;
   char chunk[kChunk];
   int next = std::cin.peek();
   while (next != EOF && !isSpace(next)) {
@@ -207,35 +224,12 @@ bool openConsole(int argc, const char* const argv[], const Program& program) {
   ended = false;
   failure = Failure::kNone;
   failureErrno = 0;
-
-  Misuse misuse;
-  switch (readCommandLine(argc, argv, misuse)) {
-    case Request::kHelp:
-      std::cout << "Usage: " << program.name << "\n"
-                << program.purpose << "\n"
-                << "\n"
-                << "      --help     display this help and exit\n"
-                << "      --version  output version information and exit\n"
-                << "\n"
-                << "Full documentation: man " << program.name << "\n";
-      return false;
-    case Request::kVersion:
-      std::cout << program.name << " (ardo console) " << ARDO_VERSION << "\n"
-                << "Copyright (C) 2026 the ardo console authors\n"
-                << "License MIT: <https://opensource.org/licenses/MIT>\n"
-                << "This is free software: you are free to change and redistribute it.\n"
-                << "There is NO WARRANTY, to the extent permitted by law.\n";
-      return false;
-    case Request::kMisuse: {
-      failure = Failure::kUsage;
-      char lines[kErrorRoom];
-      writeError(lines, std::snprintf(lines, sizeof lines,
-                                      "%s: %s\nTry '%s --help' for more information.\n",
-                                      program.name, misuse.text, program.name));
-      return false;
-    }
-    case Request::kRun:
-      break;
+  const Request request = answerCommandLine(argc, argv, program);
+  if (request == Request::kMisuse) {
+    failure = Failure::kUsage;
+  }
+  if (request != Request::kRun) {
+    return false;
   }
 
   std::ios::sync_with_stdio(false);
@@ -245,9 +239,7 @@ bool openConsole(int argc, const char* const argv[], const Program& program) {
   // The typed text and the output share a screen only when both are the terminal; output sent
   // to a file gets no newline for an echo it never held.
   atTerminal = isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1;
-  atLineStart = true;
-  midLine = false;
-  lineBeforePrompt = false;
+  cursor = Cursor();
   return true;
 }
 
@@ -258,9 +250,8 @@ void ask(const char* prompt) {
   const std::size_t length = std::strlen(prompt);
   std::cout.write(prompt, static_cast<std::streamsize>(length));
   if (length > 0) {
-    atLineStart = prompt[length - 1] == '\n';
+    cursor.printed(prompt[length - 1] == '\n');
   }
-  lineBeforePrompt = midLine;
 }
 
 ReadResult readLine(char* buffer, int size) {
@@ -269,7 +260,8 @@ ReadResult readLine(char* buffer, int size) {
   }
   std::cin.getline(buffer, size);
   int length = static_cast<int>(std::cin.gcount());
-  if (std::cin.bad() || (std::cin.eof() && length == 0)) {
+  if (readFailed() || (std::cin.eof() && length == 0)) {
+    buffer[0] = '\0';
     return inputStopped();
   }
   if (std::cin.fail()) {
@@ -283,10 +275,8 @@ ReadResult readLine(char* buffer, int size) {
       buffer[--length] = '\0';
     }
   }
-  took(newline);
-  noteStreamState();
   const bool whole = length <= size - 2 && std::strlen(buffer) == static_cast<std::size_t>(length);
-  return whole ? ReadResult::kOk : ReadResult::kRejected;
+  return entryTaken(newline, whole ? ReadResult::kOk : ReadResult::kRejected);
 }
 
 ReadResult readNumber(int& number) {
@@ -303,12 +293,13 @@ ReadResult readNumber(int& number) {
     number = 0;
     return rejectLine();
   }
-  took(false);
-  noteStreamState();
-  return ReadResult::kOk;
+  const ReadResult result = valueTaken();
+  number = result == ReadResult::kOk ? number : 0;
+  return result;
 }
 
 ReadResult readWord(char* buffer, int size) {
+  buffer[0] = '\0';
   if (!startRead()) {
     return ReadResult::kEnded;
   }
@@ -334,12 +325,13 @@ ReadResult readWord(char* buffer, int size) {
     std::cin.ignore();
     next = std::cin.peek();
   }
-  buffer[length] = '\0';
-  took(false);
+  // peek need not mark the end of the input on the stream.
   if (next == EOF) {
-    inputStopped();
+    std::cin.setstate(std::ios::eofbit);
   }
-  return ReadResult::kOk;
+  const ReadResult result = valueTaken();
+  buffer[result == ReadResult::kOk ? length : 0] = '\0';
+  return result;
 }
 
 ReadResult readChar(char& c) {
@@ -349,7 +341,7 @@ ReadResult readChar(char& c) {
   if (!std::cin.get(c)) {
     return inputStopped();
   }
-  took(c == '\n');
+  cursor.took(c == '\n');
   return ReadResult::kOk;
 }
 
@@ -362,16 +354,14 @@ void discardLine() {
   char skipped[kDiscardLimit];
   std::cin.getline(skipped, kDiscardLimit);
   if (std::cin.gcount() > 0) {
-    took(!std::cin.eof() && !std::cin.fail());
+    cursor.took(!std::cin.eof() && !std::cin.fail());
+  }
+  if (std::cin.fail() && !std::cin.bad() && !std::cin.eof()) {
+    std::cin.clear();
+    std::cin.ignore();
   }
   if (std::cin.bad() || std::cin.eof()) {
     inputStopped();
-    return;
-  }
-  if (std::cin.fail()) {
-    std::cin.clear();
-    std::cin.ignore();
-    noteStreamState();
   }
 }
 

@@ -8,6 +8,17 @@
 // From then on every read returns ReadResult::kEnded at once, without touching the input, and
 // ask prints nothing, so a dialogue goes straight to its closing block. closeConsole reports a
 // failure and gives the exit status.
+//
+// A value that the end of the input follows is used, and the session ends after it. One that a
+// read error follows is not: it may have been cut short (25 arriving as 2, then the error), so
+// the read is kEnded, as if the input had ended before it.
+//
+// At a terminal, whatever the program prints after the end of the input starts on a line of its
+// own; so does its answer to a value typed without Enter and handed over with one Ctrl-D, where
+// the stream shows the rest of what the terminal handed over (libstdc++ does; libc++ keeps no
+// buffer for standard input, and there the answer follows the typed text).
+
+#include "CommandLine.h"
 
 namespace ardo {
 
@@ -15,14 +26,7 @@ namespace ardo {
 enum class ReadResult {
   kOk,        // a value, as typed
   kRejected,  // not a number, or a line too long or holding a NUL; the rest of its line is gone
-  kEnded,     // the session has ended; nothing was read
-};
-
-// What a program says of itself: its name, in messages and on --help and --version, and what it
-// does, in one sentence for --help.
-struct Program {
-  const char* name;
-  const char* purpose;
+  kEnded,     // the session has ended, before the entry or inside it: nothing of it is used
 };
 
 // Call first in main, with main's arguments. Answers --help and --version, or reports a command
@@ -38,14 +42,16 @@ void ask(const char* prompt);
 // The reads. Each first flushes the output, so the prompt shows before the program waits;
 // output that cannot be written ends the session.
 
-// Reads a line of at most size - 2 characters into buffer (size bytes). A carriage return just
-// before the newline belongs to the line end; the spare byte makes room for it.
+// Reads a line of at most size - 2 characters into buffer (size bytes), which is empty when the
+// read is kEnded. A carriage return just before the newline belongs to the line end; the spare
+// byte makes room for it.
 [[nodiscard]] ReadResult readLine(char* buffer, int size);
 // Reads a decimal int; number is 0 unless the read is kOk. A number that cannot be read is
 // rejected, even when the input ends straight after it.
 [[nodiscard]] ReadResult readNumber(int& number);
-// Reads one word of at most size - 1 bytes into buffer. NUL bytes are not part of it; the rest
-// of a longer word is skipped, and the cut backs off to a whole UTF-8 character.
+// Reads one word of at most size - 1 bytes into buffer, which is empty when the read is kEnded.
+// NUL bytes are not part of it; the rest of a longer word is skipped, and the cut backs off to a
+// whole UTF-8 character.
 [[nodiscard]] ReadResult readWord(char* buffer, int size);
 // Reads one character, white space and newline included; c is unchanged unless kOk.
 [[nodiscard]] ReadResult readChar(char& c);

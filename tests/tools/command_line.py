@@ -37,6 +37,13 @@ CASES = [
     (["one", "two"], 2, "", "PROGRAM: extra operand 'one'" + TRY),
     (["-"], 2, "", "PROGRAM: extra operand '-'" + TRY),
     (["--", "--help"], 2, "", "PROGRAM: extra operand '--help'" + TRY),
+    # Quoted as a shell reads it back, one line each, cut with the quotes closed.
+    (["a\nb"], 2, "", "PROGRAM: extra operand 'a'$'\\n''b'" + TRY),
+    (["-\x1b"], 2, "", "PROGRAM: invalid option -- ''$'\\033'" + TRY),
+    (["--it's"], 2, "", "PROGRAM: unrecognized option '--it'\\''s'" + TRY),
+    (["--" + "x" * 200], 2, "", "PROGRAM: unrecognized option '--" + "x" * 136 + "'" + TRY),
+    (["--="], 2, "",
+     "PROGRAM: option '--=' is ambiguous; possibilities: '--help' '--version'" + TRY),
 ]
 
 
