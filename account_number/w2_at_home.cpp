@@ -17,10 +17,11 @@ void displayAccountNumber(const AccountNumber* number) {
 }
 
 int main(int argc, char* argv[]) {
-  if (!ardo::openConsole(argc, argv,
-                         {"account_number_entry",
-                          "Read a holder's name and a bank account number, and ask again until the "
-                          "number is valid."})) {
+  if (!ardo::openConsole(
+          argc, argv,
+          {"account_number_entry",
+           "Read a holder's name and a bank account number, and ask again until the\n"
+           "number is valid."})) {
     return ardo::closeConsole();
   }
   enterAccountNumber(displayAccountNumber, false);

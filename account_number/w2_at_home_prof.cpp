@@ -32,10 +32,11 @@ void profMessage() {
 }
 
 int main(int argc, char* argv[]) {
-  if (!ardo::openConsole(argc, argv,
-                         {"account_number_guided",
-                          "Read a holder's name and a bank account number after instructions for a "
-                          "tester, and show every number entered until one is valid."})) {
+  if (!ardo::openConsole(
+          argc, argv,
+          {"account_number_guided",
+           "Read a holder's name and a bank account number after instructions for a\n"
+           "tester, and show every number entered until one is valid."})) {
     return ardo::closeConsole();
   }
   profMessage();

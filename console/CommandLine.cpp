@@ -144,7 +144,7 @@ Request answerCommandLine(int argc, const char* const argv[], const Program& pro
   const Request request = readCommandLine(argc, argv, misuse);
   switch (request) {
     case Request::kHelp:
-      std::cout << "Usage: " << program.name << "\n"
+      std::cout << "Usage: " << program.name << " [OPTION]\n"
                 << program.purpose << "\n"
                 << "\n"
                 << "      --help     display this help and exit\n"

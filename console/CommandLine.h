@@ -8,7 +8,7 @@
 namespace ardo {
 
 // What a program says of itself: its name, in messages and on --help and --version, and what it
-// does, in one sentence for --help.
+// does, in one sentence for --help, in lines of at most 80 columns.
 struct Program {
   const char* name;
   const char* purpose;

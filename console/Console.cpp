@@ -73,7 +73,8 @@ ReadResult inputStopped() {
 // input met there ends the session once the entry is used. A read error there means the entry's
 // end was not seen: nothing of it is used.
 ReadResult entryTaken(bool endsLine, ReadResult result) {
-  if (readFailed()) {
+  // Only a stream that met an end can have left a read error on stdin.
+  if (std::cin.eof() ? readFailed() : std::cin.bad()) {
     fail(Failure::kRead);
     return ReadResult::kEnded;
   }

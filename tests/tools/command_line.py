@@ -4,6 +4,7 @@
 usage: command_line.py BIN_DIR VERSION PROGRAM...
 Every row runs every program with the row's arguments, with a directory as standard input, so
 that any read would end the program with a read error: --help, --version and misuse read nothing.
+No line of standard output is wider than 80 columns.
 """
 import os
 import re
@@ -11,7 +12,8 @@ import subprocess
 import sys
 
 # Patterns for standard output; PROGRAM and VERSION stand for the program's name and version.
-HELP = (r"Usage: PROGRAM\n[^\n]+\.\n\n      --help     display this help and exit\n"
+HELP = (r"Usage: PROGRAM \[OPTION\]\n(?:[^\n]+\n)*[^\n]+\.\n\n"
+        r"      --help     display this help and exit\n"
         r"      --version  output version information and exit\n\nFull documentation: man PROGRAM\n")
 VERSION = r"PROGRAM \(ardo console\) VERSION\nCopyright \(C\) [^\n]+\nLicense MIT: .*"
 TRY = "\nTry 'PROGRAM --help' for more information.\n"
@@ -61,7 +63,8 @@ def main():
             pattern = output.replace("PROGRAM", program).replace("VERSION", re.escape(version))
             expected_errors = errors.replace("PROGRAM", program)
             if (got[0], got[2]) != (status, expected_errors) or \
-                    not re.fullmatch(pattern, got[1], re.DOTALL):
+                    not re.fullmatch(pattern, got[1], re.DOTALL) or \
+                    max(map(len, got[1].splitlines()), default=0) > 80:
                 failures += 1
                 print(f"FAIL {program} {' '.join(arguments)}: status, output and errors {got}")
     runs = len(programs) * len(CASES)

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Checks that every line of a manual page's examples is a line the program really prints.
+"""Checks that every line of a manual page's examples is a line the program really prints, and
+that none is wider than 80 columns.
 
 usage: man_examples.py PAGE REFERENCE...
 The examples are the .EX/.EE blocks of PAGE; a "$ command" line is the shell prompt and is
@@ -46,7 +47,10 @@ def main():
     missing = [line for line in examples if line.rstrip() not in known]
     for line in missing:
         print(f"{page}: the program never prints {line!r}")
-    return 1 if missing else 0
+    wide = [line for line in example_lines(page) if len(line) > 80]
+    for line in wide:
+        print(f"{page}: wider than 80 columns: {line!r}")
+    return 1 if missing or wide else 0
 
 
 if __name__ == "__main__":
