@@ -9,9 +9,9 @@
 // ask prints nothing, so a dialogue goes straight to its closing block. closeConsole reports a
 // failure and gives the exit status.
 //
-// A value that the end of the input follows is used, and the session ends after it. One that a
-// read error follows is not: it may have been cut short (25 arriving as 2, then the error), so
-// the read is kEnded, as if the input had ended before it.
+// A value that the end of the input follows is used, and the session ends after it. An entry
+// that a read error follows is not: a value may have been cut short (25 arriving as 2, then the
+// error), so the read is kEnded, as if the input had ended before the entry.
 //
 // At a terminal, whatever the program prints after the end of the input starts on a line of its
 // own; so does its answer to a value typed without Enter and handed over with one Ctrl-D, where
