@@ -80,10 +80,13 @@ CASES = [
 STRACE = shutil.which("strace")
 
 
-def injection(command, fault):
-    """strace options that make fault's call fail with EIO: its nth call on its descriptor,
-    counted from its first call there in an ordinary run of command."""
+def injection(command, fault, terminal):
+    """strace options that make fault's call fail with EIO: its nth call on its descriptor.
+    Calls on a terminal are told by its path (the sanitizers' own writes come in between);
+    other calls are counted from their first call on the descriptor in an ordinary run."""
     call, descriptor, nth = fault
+    if terminal:
+        return ["-P", terminal, "-e", f"inject={call}:error=EIO:when={nth}"]
     with tempfile.NamedTemporaryFile(mode="r", prefix="strace-") as trace:
         subprocess.run([STRACE, "-qq", "-o", trace.name, "-e", f"trace={call}"] + command,
                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, check=True)
@@ -140,7 +143,8 @@ def run(command, source, sink, fault):
     traced = []
     if STRACE:
         traced = [STRACE, "-f", "-qq", "-o", trace.name, "-e", "trace=read,write,close"]
-        traced += injection(command, fault) if fault else []
+        terminal = os.ttyname(stdout) if sink == "terminal" else None
+        traced += injection(command, fault, terminal) if fault else []
     try:
         result = subprocess.run(traced + command, stdin=stdin, stdout=stdout,
                                 stderr=subprocess.PIPE, preexec_fn=limit_and_close, timeout=300)
