@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "Account.h"
-#include "Console.h"
+#include "Session.h"
 
 using ardo::Account;
 

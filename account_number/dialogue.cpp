@@ -2,7 +2,9 @@
 
 #include <iostream>
 
-#include "Console.h"
+#include "Input.h"
+#include "Screen.h"
+#include "Session.h"
 
 using ardo::AccountNumber;
 using ardo::ReadResult;
@@ -13,15 +15,16 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
 
   // The guided edition's input may already have ended at its instructions.
   if (!ardo::sessionEnded()) {
-    std::cout << "Bank account app" << std::endl << "===================" << std::endl << std::endl;
+    ardo::print() << "Bank account app" << std::endl
+                  << "===================" << std::endl
+                  << std::endl;
   }
   ardo::ask("Please enter your name: ");
-  // The name stays empty unless one was read; an end of the session shows below.
+  // The name stays empty unless one was read.
   static_cast<void>(ardo::readWord(name, sizeof name));
-  if (!ardo::sessionEnded()) {
-    std::cout << "please enter your bank account ,branch code"
-              << ", and account number as follows:" << std::endl;
-  }
+  ardo::ask(
+      "please enter your bank account ,branch code"
+      ", and account number as follows:\n");
 
   const char* prompt = "999 999 99999: ";
   while (true) {
@@ -43,6 +46,7 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
     record.setName(name);
     record.setAccountNumber(bankCode, branchCode, accountNumber);
     if (showInvalid || record.isValid()) {
+      ardo::print();  // the views start where the screen needs them to
       show(&record);
     }
     if (record.isValid()) {
@@ -50,5 +54,5 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
     }
     prompt = "Invalid account number, (999 999 9999), try again: ";
   }
-  std::cout << "Thank you!" << std::endl;
+  ardo::print() << "Thank you!" << std::endl;
 }

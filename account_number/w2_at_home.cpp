@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "AccountNumber.h"
-#include "Console.h"
+#include "Session.h"
 #include "dialogue.h"
 
 using ardo::AccountNumber;

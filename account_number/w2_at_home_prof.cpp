@@ -1,7 +1,9 @@
 #include <iostream>
 
 #include "AccountNumber.h"
-#include "Console.h"
+#include "Input.h"
+#include "Screen.h"
+#include "Session.h"
 #include "dialogue.h"
 
 using ardo::AccountNumber;
@@ -17,16 +19,18 @@ void displayAccountNumber(const AccountNumber* number) {
 }
 
 void profMessage() {
-  std::cout << std::endl
-            << "When program asks for your name enter \"John\" (note that J is capital)"
-            << std::endl
-            << "Then enter the following sequence of numbers exactly as shown below." << std::endl
-            << "If you make a mistake, press CTRL-C, exit and cancel the submission" << std::endl
-            << "and start over." << std::endl
-            << "DO NOT press BACKSPACE to correct the mistake, it will not work. " << std::endl
-            << "Here are the numbers for testing the program: " << std::endl
-            << "A: 1 123 12345" << std::endl
-            << "B: 123 123 12345" << std::endl;
+  ardo::print() << std::endl
+                << "When program asks for your name enter \"John\" (note that J is capital)"
+                << std::endl
+                << "Then enter the following sequence of numbers exactly as shown below."
+                << std::endl
+                << "If you make a mistake, press CTRL-C, exit and cancel the submission"
+                << std::endl
+                << "and start over." << std::endl
+                << "DO NOT press BACKSPACE to correct the mistake, it will not work. " << std::endl
+                << "Here are the numbers for testing the program: " << std::endl
+                << "A: 1 123 12345" << std::endl
+                << "B: 123 123 12345" << std::endl;
   ardo::ask("Press <ENTER> to start");
   ardo::discardLine();
 }

@@ -14,18 +14,18 @@ struct Program {
   const char* purpose;
 };
 
-enum class Request {
-  kRun,      // no options: run the program
-  kHelp,     // --help came first
-  kVersion,  // --version came first
-  kMisuse,   // an unknown option or an operand
-};
+// What the command line asks for: to run the program (no options), --help or --version (the
+// first of them), or nothing the program takes (an unknown option or an operand).
+enum class Request { kRun, kHelp, kVersion, kMisuse };
+
+// The longest description of a misuse, without the program's name.
+constexpr int kMisuseLength = 160;
 
 // Options are taken in order and the first --help, --version or unknown option decides; operands
-// count only when no option does, as getopt_long moves them to the end. Answers the request:
-// the help or the version text on standard output, or a misuse in two lines on standard error
-// ("order_tool: unrecognized option '--bogus'", then where to find help), written at once.
-Request answerCommandLine(int argc, const char* const argv[], const Program& program);
+// count only when no option does, as getopt_long moves them to the end. Prints the help or the
+// version text on standard output; for a misuse, writes what is wrong into misuse (room for
+// kMisuseLength + 1 bytes), such as "unrecognized option '--bogus'".
+Request answerCommandLine(int argc, const char* const argv[], const Program& program, char* misuse);
 
 }  // namespace ardo
 

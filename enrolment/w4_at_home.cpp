@@ -1,7 +1,9 @@
 #include <iostream>
 
-#include "Console.h"
 #include "Enrollment.h"
+#include "Input.h"
+#include "Screen.h"
+#include "Session.h"
 
 using ardo::Enrollment;
 using ardo::ReadResult;
@@ -58,10 +60,10 @@ int main(int argc, char* argv[]) {
   Enrollment working;
   int filled = 0;
 
-  std::cout << "Please enter the following " << kSections
-            << " course sections for enrollment:" << std::endl;
+  ardo::print() << "Please enter the following " << kSections
+                << " course sections for enrollment:" << std::endl;
   while (filled < kSections && !ardo::sessionEnded()) {
-    std::cout << "Course section " << filled + 1 << ":" << std::endl;
+    ardo::print() << "Course section " << filled + 1 << ":" << std::endl;
 
     Section typed = {};
     const ReadResult section = readSection(typed);
@@ -72,20 +74,20 @@ int main(int argc, char* argv[]) {
       working.set(typed.name, typed.code, typed.year, typed.semester, typed.slot, false);
     }
     if (section == ReadResult::kRejected || !working.valid()) {
-      std::cout << "Invalid information entered, please redo: " << std::endl;
+      ardo::print() << "Invalid information entered, please redo: " << std::endl;
       continue;
     }
 
     const int clash = working.enrol(list, kSections);
     if (clash != 0) {
-      std::cout << "There is a conflict with the following, please change enrollment time: "
-                << std::endl;
+      ardo::print() << "There is a conflict with the following, please change enrollment time: "
+                    << std::endl;
       list[clash - 1].display(false);
       continue;
     }
 
     list[filled] = working;
-    std::cout << "Enrolled!" << std::endl;
+    ardo::print() << "Enrolled!" << std::endl;
     ++filled;
     ardo::ask("Continue? (y/n)");
     char answer = '\0';
@@ -98,7 +100,7 @@ int main(int argc, char* argv[]) {
   }
 
   for (const Enrollment& entry : list) {
-    std::cout << "------------------------------" << std::endl;
+    ardo::print() << "------------------------------" << std::endl;
     entry.display(false);
   }
   // Only an admitted section is enrolled; the input may have ended before any was.

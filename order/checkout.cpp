@@ -2,7 +2,8 @@
 
 #include <iostream>
 
-#include "Console.h"
+#include "Input.h"
+#include "Screen.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ int checkout() {
   // A choice that cannot be read is an incorrect entry, like one outside the menu.
   const bool read = ardo::readNumber(choice) == ardo::ReadResult::kOk;
   if (!read || choice < kFirstChoice || choice > kLastChoice) {
-    std::cout << "Incorrect entry\n";
+    ardo::print() << "Incorrect entry\n";
     return kIncorrectEntry;
   }
 
@@ -46,13 +47,6 @@ int checkout() {
   } else if (choice == kPay) {
     result = kPayResult;
   }
-  std::cout << "Thank you\n";
+  ardo::print() << "Thank you\n";
   return result;
-}
-
-OrderTotal nextTotal(OrderTotal total, int result) {
-  if (result == kCancelResult) {
-    return 0;
-  }
-  return result == kIncorrectEntry || result == kPayResult ? total : total + result;
 }

@@ -17,8 +17,4 @@ int checkout();
 // Dollars: 64 bits, so that no number of picks a session can make overflows the total.
 using OrderTotal = std::int64_t;
 
-// The total after a pass with the given result: a price adds to it, cancel starts it again from
-// 0, and pay or an incorrect entry leave it as it is.
-OrderTotal nextTotal(OrderTotal total, int result);
-
 #endif

@@ -1,6 +1,7 @@
 #include <iostream>
 
-#include "Console.h"
+#include "Screen.h"
+#include "Session.h"
 #include "checkout.h"
 
 const char* printMsg = "Finished... Exiting\n";
@@ -14,8 +15,8 @@ int main(int argc, char* argv[]) {
            "Take a furniture order from a menu on standard input, with a running total."})) {
     return ardo::closeConsole();
   }
-  std::cout << "Dulcora Order Tool\n"
-            << "======================\n";
+  ardo::print() << "Dulcora Order Tool\n"
+                << "======================\n";
 
   OrderTotal total = 0;
   int result = kIncorrectEntry;
@@ -23,15 +24,16 @@ int main(int argc, char* argv[]) {
   while (result != kPayResult && !ardo::sessionEnded()) {
     result = checkout();
     if (result == kIncorrectEntry) {
-      std::cout << errMsg;
+      ardo::print() << errMsg;
     } else if (result == kCancelResult) {
-      std::cout << cancelMsg;
+      ardo::print() << cancelMsg;
+      total = 0;
     } else if (result == kPayResult) {
-      std::cout << "Total is $" << total << std::endl << printMsg;
+      ardo::print() << "Total is $" << total << std::endl << printMsg;
     } else {
-      std::cout << "Total increases by $" << result << std::endl;
+      ardo::print() << "Total increases by $" << result << std::endl;
+      total += result;
     }
-    total = nextTotal(total, result);
   }
   return ardo::closeConsole();
 }

@@ -43,6 +43,11 @@ CASES = [
     (["a\nb"], 2, "", "PROGRAM: extra operand 'a'$'\\n''b'" + TRY),
     (["-\x1b"], 2, "", "PROGRAM: invalid option -- ''$'\\033'" + TRY),
     (["--it's"], 2, "", "PROGRAM: unrecognized option '--it'\\''s'" + TRY),
+    # Every byte outside printable ASCII is escaped: letters, C1 controls, U+2028, invalid bytes.
+    (["café"], 2, "", "PROGRAM: extra operand 'caf'$'\\303\\251'" + TRY),
+    (["\u009b[31m"], 2, "", "PROGRAM: extra operand ''$'\\302\\233''[31m'" + TRY),
+    (["a\u2028b"], 2, "", "PROGRAM: extra operand 'a'$'\\342\\200\\250''b'" + TRY),
+    (["\udcff"], 2, "", "PROGRAM: extra operand ''$'\\377'" + TRY),
     (["--" + "x" * 200], 2, "", "PROGRAM: unrecognized option '--" + "x" * 136 + "'" + TRY),
     (["--="], 2, "",
      "PROGRAM: option '--=' is ambiguous; possibilities: '--help' '--version'" + TRY),

@@ -7,9 +7,13 @@ alone, and an answer holding ^D is typed without Enter (so [[2^D^D]] is "2" hand
 Ctrl-D, then the end of the input with a second). Each answer is typed only once everything
 before it is on the screen, so a prompt that is not flushed before the program waits makes the
 session stall and fail. The whole screen must match at the end, and the program must exit with
-status 0.
+status 0. Three kinds of session are told by their names: in *_typed_ahead every answer is
+typed before the program starts; in *_read_error every read fails (the terminal is set not to
+wait), and the program must exit with status 1; in *_to_another_terminal standard output is a
+second terminal, whose screen is the file without the typed answers.
 """
 import codecs
+import fcntl
 import os
 import pty
 import re
@@ -22,10 +26,22 @@ CTRL_D = "^D"
 
 
 class Terminal:
-    def __init__(self, program):
-        self.pid, self.fd = pty.fork()
+    def __init__(self, program, session):
+        output, screen = os.openpty()
+        self.start, go = os.pipe()
+        self.pid, self.keys = pty.fork()
         if self.pid == 0:
+            os.read(self.start, 1)
+            if session.endswith("_read_error.screen"):
+                fcntl.fcntl(0, fcntl.F_SETFL, os.O_NONBLOCK)
+            if session.endswith("_to_another_terminal.screen"):
+                os.dup2(screen, 1)
             os.execv(program, [program])
+        os.close(screen)
+        self.start = go
+        if not session.endswith("_typed_ahead.screen"):
+            self.go()
+        self.fd = output if session.endswith("_to_another_terminal.screen") else self.keys
         # Bytes as they come; a read may end inside a CR LF pair or a UTF-8 character.
         self.raw = b""
 
@@ -57,8 +73,11 @@ class Terminal:
         self.raw += data
         return bool(data)
 
+    def go(self):
+        os.write(self.start, b"!")
+
     def type(self, keys):
-        os.write(self.fd, keys.encode())
+        os.write(self.keys, keys.encode())
 
     def finish(self):
         deadline = time.monotonic() + WAIT
@@ -78,7 +97,8 @@ def main():
     program, session = sys.argv[1], sys.argv[2]
     with open(session, encoding="utf-8") as f:
         pieces = re.split(r"\[\[(.*?)\]\]", f.read())
-    terminal = Terminal(program)
+    terminal = Terminal(program, session)
+    echoed = terminal.fd == terminal.keys
     expected = pieces[0]
     for answer, after in zip(pieces[1::2], pieces[2::2]):
         if not terminal.wait_for(expected):
@@ -89,10 +109,12 @@ def main():
         # Ctrl-D is not echoed; Enter shows as the line break that follows in the file.
         keys = answer.replace(CTRL_D, "\x04")
         terminal.type(keys if CTRL_D in answer else keys + "\r")
-        expected += answer.replace(CTRL_D, "") + after
+        expected += (answer.replace(CTRL_D, "") if echoed else "") + after
+    if session.endswith("_typed_ahead.screen"):
+        terminal.go()
     ok = terminal.wait_for(expected)
     status = terminal.finish()
-    if not ok or terminal.screen != expected or status != 0:
+    if not ok or terminal.screen != expected or status != session.endswith("_read_error.screen"):
         print(f"exit status {status}; the screen should read:\n{expected}\n"
               f"but it reads:\n{terminal.screen}")
         return 1
