@@ -101,7 +101,7 @@ Request answerCommandLine(int argc, const char* const argv[], const Program& pro
               << "Full documentation: man " << program.name << "\n";
   } else if (request == Request::kVersion) {
     std::cout << program.name << " (ardo console) " << ARDO_VERSION << "\n"
-              << "Copyright (C) 2026 the ardo console authors\n"
+              << "Copyright (C) " ARDO_YEAR " the ardo console authors\n"
               << "License MIT: <https://opensource.org/licenses/MIT>\n"
               << "This is free software: you are free to change and redistribute it.\n"
               << "There is NO WARRANTY, to the extent permitted by law.\n";

@@ -3,9 +3,10 @@
 that none is wider than 80 columns.
 
 usage: man_examples.py PAGE REFERENCE...
-The examples are the .EX/.EE blocks of PAGE; a "$ command" line is the shell prompt and is
-skipped. Each other line must appear among the lines of the references: transcript outputs, or
-terminal screens (tests/terminal/*.screen, where typed answers are marked [[answer]]).
+The examples are the .EX/.EE blocks of PAGE, or its ```text blocks when PAGE is Markdown; a
+"$ command" line is the shell prompt and is skipped. Each other line must appear among the lines
+of the references: transcript outputs, or terminal screens (tests/terminal/*.screen, where typed
+answers are marked [[answer]], as they may be in the examples too).
 """
 import re
 import sys
@@ -15,11 +16,12 @@ ESCAPES = {r"\-": "-", r"\e": "\\", r"\(dq": '"', r"\&": ""}
 
 def example_lines(page):
     lines, inside = [], False
+    start, end = ("```text", "```") if page.endswith(".md") else (".EX", ".EE")
     with open(page, encoding="utf-8") as f:
         for line in f.read().splitlines():
-            if line.startswith(".EX"):
+            if line.startswith(start) and not inside:
                 inside = True
-            elif line.startswith(".EE"):
+            elif line.startswith(end) and inside:
                 inside = False
             elif inside:
                 for escape, text in ESCAPES.items():
@@ -30,18 +32,20 @@ def example_lines(page):
     return lines
 
 
+def unmarked(text):
+    """text with typed answers as the screen shows them: Ctrl-D is not echoed."""
+    return re.sub(r"\[\[(.*?)\]\]", lambda m: m.group(1).replace("^D", ""), text)
+
+
 def reference_lines(path):
     with open(path, encoding="utf-8") as f:
-        text = f.read()
-    text = re.sub(r"\[\[\^D\]\]", "", text)
-    text = re.sub(r"\[\[(.*?)\]\]", r"\1", text)
-    return {line.rstrip() for line in text.splitlines()}
+        return {line.rstrip() for line in unmarked(f.read()).splitlines()}
 
 
 def main():
     page, references = sys.argv[1], sys.argv[2:]
     known = set().union(*(reference_lines(r) for r in references))
-    examples = [line for line in example_lines(page) if not line.startswith("$ ")]
+    examples = [unmarked(line) for line in example_lines(page) if not line.startswith("$ ")]
     if not examples:
         sys.exit(f"{page}: no examples")
     missing = [line for line in examples if line.rstrip() not in known]
