@@ -21,7 +21,7 @@ int quote(char* out, int used, int room, const char* argument) {
   out[used++] = '\'';
   for (const char* c = argument; *c != '\0'; ++c) {
     // After an escaped byte, the quotes are $'...'.
-    const bool escaping = c != argument && !printable(c[-1]) && c[-1] != '\'';
+    const bool escaping = c != argument && !printable(c[-1]);
     char* const at = out + used;
     const auto left = static_cast<std::size_t>(end + 1 - used);
     int length = 0;

@@ -64,7 +64,7 @@ bool readyToRead() {
 bool openConsole(int argc, const char* const argv[], const Program& program) {
   programName = program.name;
   why = End::kNone;
-  char misuse[kMisuseLength + 1];
+  char misuse[kMisuseLength + 1] = {};
   const Request request = answerCommandLine(argc, argv, program, misuse);
   if (request == Request::kMisuse) {
     endSession(End::kUsage);

@@ -23,7 +23,8 @@ int closeConsole();
 
 // For the console layer's reads.
 enum class End { kNone, kInput, kReadError, kWriteError, kUsage };
-// Ends the session for reason; the first error counts, errno still its own.
+// Ends the session for reason, noting errno as the failing call left it. The first error counts,
+// one after the end of the input too.
 void endSession(End reason);
 // Flushes the output before a read, so that a prompt shows before the program waits; false once
 // the session has ended, before or now because the output cannot be written.
