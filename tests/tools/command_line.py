@@ -15,7 +15,8 @@ import sys
 HELP = (r"Usage: PROGRAM \[OPTION\]\n(?:[^\n]+\n)*[^\n]+\.\n\n"
         r"      --help     display this help and exit\n"
         r"      --version  output version information and exit\n\nFull documentation: man PROGRAM\n")
-VERSION = r"PROGRAM \(ardo console\) VERSION\nCopyright \(C\) [^\n]+\nLicense MIT: .*"
+VERSION = (r"PROGRAM \(ardo console\) VERSION\nCopyright \(C\) [0-9]{4} [^\n]+\n"
+           r"License MIT: [^\n]+\n(?:[^\n]+\n)*")
 TRY = "\nTry 'PROGRAM --help' for more information.\n"
 
 CASES = [
@@ -48,6 +49,8 @@ CASES = [
     (["\u009b[31m"], 2, "", "PROGRAM: extra operand ''$'\\302\\233''[31m'" + TRY),
     (["a\u2028b"], 2, "", "PROGRAM: extra operand 'a'$'\\342\\200\\250''b'" + TRY),
     (["\udcff"], 2, "", "PROGRAM: extra operand ''$'\\377'" + TRY),
+    (["\a\r"], 2, "", "PROGRAM: extra operand ''$'\\a\\r'" + TRY),
+    (["é" * 100], 2, "", "PROGRAM: extra operand ''$'" + "\\303\\251" * 17 + "\\303'" + TRY),
     (["--" + "x" * 200], 2, "", "PROGRAM: unrecognized option '--" + "x" * 136 + "'" + TRY),
     (["--="], 2, "",
      "PROGRAM: option '--=' is ambiguous; possibilities: '--help' '--version'" + TRY),
