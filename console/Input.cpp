@@ -84,8 +84,8 @@ Held look() {
   return held;
 }
 
-// One read: it flushes the output, and it compares what it takes with what the stream held. That
-// is looked at before the flush, so that what is typed once the prompt shows counts as handed
+// One read, and what the stream held before it. That is looked at before the read flushes its
+// prompt: what was typed ahead counts as held, and what is typed once the prompt shows as handed
 // over during the read.
 class Read {
  public:
