@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "Input.h"
-#include "Screen.h"
 #include "Session.h"
 
 using ardo::AccountNumber;
@@ -15,9 +14,7 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
 
   // The guided edition's input may already have ended at its instructions.
   if (!ardo::sessionEnded()) {
-    ardo::print() << "Bank account app" << std::endl
-                  << "===================" << std::endl
-                  << std::endl;
+    std::cout << "Bank account app" << std::endl << "===================" << std::endl << std::endl;
   }
   ardo::ask("Please enter your name: ");
   // The name stays empty unless one was read.
@@ -46,7 +43,6 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
     record.setName(name);
     record.setAccountNumber(bankCode, branchCode, accountNumber);
     if (showInvalid || record.isValid()) {
-      ardo::print();  // the views start where the screen needs them to
       show(&record);
     }
     if (record.isValid()) {
@@ -54,5 +50,5 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
     }
     prompt = "Invalid account number, (999 999 9999), try again: ";
   }
-  ardo::print() << "Thank you!" << std::endl;
+  std::cout << "Thank you!" << std::endl;
 }

@@ -2,7 +2,6 @@
 
 #include "AccountNumber.h"
 #include "Input.h"
-#include "Screen.h"
 #include "Session.h"
 #include "dialogue.h"
 
@@ -19,18 +18,16 @@ void displayAccountNumber(const AccountNumber* number) {
 }
 
 void profMessage() {
-  ardo::print() << std::endl
-                << "When program asks for your name enter \"John\" (note that J is capital)"
-                << std::endl
-                << "Then enter the following sequence of numbers exactly as shown below."
-                << std::endl
-                << "If you make a mistake, press CTRL-C, exit and cancel the submission"
-                << std::endl
-                << "and start over." << std::endl
-                << "DO NOT press BACKSPACE to correct the mistake, it will not work. " << std::endl
-                << "Here are the numbers for testing the program: " << std::endl
-                << "A: 1 123 12345" << std::endl
-                << "B: 123 123 12345" << std::endl;
+  std::cout << std::endl
+            << "When program asks for your name enter \"John\" (note that J is capital)"
+            << std::endl
+            << "Then enter the following sequence of numbers exactly as shown below." << std::endl
+            << "If you make a mistake, press CTRL-C, exit and cancel the submission" << std::endl
+            << "and start over." << std::endl
+            << "DO NOT press BACKSPACE to correct the mistake, it will not work. " << std::endl
+            << "Here are the numbers for testing the program: " << std::endl
+            << "A: 1 123 12345" << std::endl
+            << "B: 123 123 12345" << std::endl;
   ardo::ask("Press <ENTER> to start");
   ardo::discardLine();
 }

@@ -5,14 +5,9 @@
 // (or any unambiguous start of them, such as --he), "--" ending the options, and nothing else.
 // getopt_long itself would also read POSIXLY_CORRECT, and these programs read no environment.
 
-namespace ardo {
+#include "Session.h"
 
-// What a program says of itself: its name, in messages and on --help and --version, and what it
-// does, in one sentence for --help, in lines of at most 80 columns.
-struct Program {
-  const char* name;
-  const char* purpose;
-};
+namespace ardo {
 
 // What the command line asks for: to run the program (no options), --help or --version (the
 // first of them), or nothing the program takes (an unknown option or an operand).

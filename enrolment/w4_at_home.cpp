@@ -2,7 +2,6 @@
 
 #include "Enrollment.h"
 #include "Input.h"
-#include "Screen.h"
 #include "Session.h"
 
 using ardo::Enrollment;
@@ -60,10 +59,10 @@ int main(int argc, char* argv[]) {
   Enrollment working;
   int filled = 0;
 
-  ardo::print() << "Please enter the following " << kSections
-                << " course sections for enrollment:" << std::endl;
+  std::cout << "Please enter the following " << kSections
+            << " course sections for enrollment:" << std::endl;
   while (filled < kSections && !ardo::sessionEnded()) {
-    ardo::print() << "Course section " << filled + 1 << ":" << std::endl;
+    std::cout << "Course section " << filled + 1 << ":" << std::endl;
 
     Section typed = {};
     const ReadResult section = readSection(typed);
@@ -74,20 +73,20 @@ int main(int argc, char* argv[]) {
       working.set(typed.name, typed.code, typed.year, typed.semester, typed.slot, false);
     }
     if (section == ReadResult::kRejected || !working.valid()) {
-      ardo::print() << "Invalid information entered, please redo: " << std::endl;
+      std::cout << "Invalid information entered, please redo: " << std::endl;
       continue;
     }
 
     const int clash = working.enrol(list, kSections);
     if (clash != 0) {
-      ardo::print() << "There is a conflict with the following, please change enrollment time: "
-                    << std::endl;
+      std::cout << "There is a conflict with the following, please change enrollment time: "
+                << std::endl;
       list[clash - 1].display(false);
       continue;
     }
 
     list[filled] = working;
-    ardo::print() << "Enrolled!" << std::endl;
+    std::cout << "Enrolled!" << std::endl;
     ++filled;
     ardo::ask("Continue? (y/n)");
     char answer = '\0';
@@ -100,7 +99,7 @@ int main(int argc, char* argv[]) {
   }
 
   for (const Enrollment& entry : list) {
-    ardo::print() << "------------------------------" << std::endl;
+    std::cout << "------------------------------" << std::endl;
     entry.display(false);
   }
   // Only an admitted section is enrolled; the input may have ended before any was.

@@ -1,8 +1,7 @@
 // libFuzzer harness for one console dialogue. The program's own main is compiled in renamed to
-// dialogue_main (see CMakeLists.txt); each input becomes its standard input twice, once from a
-// buffer the stream can look into and once delivered a character at a time with nothing to look
-// into. A crash, a sanitizer report, a run that does not end, or two runs that print different
-// things is a finding.
+// dialogue_main (see CMakeLists.txt); each input becomes its standard input twice, once whole, as
+// a file gives it, and once one byte per read. A crash, a sanitizer report, a run that does not
+// end, or two runs that print different things is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

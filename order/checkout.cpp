@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "Input.h"
-#include "Screen.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ int checkout() {
   // A choice that cannot be read is an incorrect entry, like one outside the menu.
   const bool read = ardo::readNumber(choice) == ardo::ReadResult::kOk;
   if (!read || choice < kFirstChoice || choice > kLastChoice) {
-    ardo::print() << "Incorrect entry\n";
+    std::cout << "Incorrect entry\n";
     return kIncorrectEntry;
   }
 
@@ -47,6 +46,6 @@ int checkout() {
   } else if (choice == kPay) {
     result = kPayResult;
   }
-  ardo::print() << "Thank you\n";
+  std::cout << "Thank you\n";
   return result;
 }

@@ -1,6 +1,5 @@
 #include <iostream>
 
-#include "Screen.h"
 #include "Session.h"
 #include "checkout.h"
 
@@ -15,8 +14,8 @@ int main(int argc, char* argv[]) {
            "Take a furniture order from a menu on standard input, with a running total."})) {
     return ardo::closeConsole();
   }
-  ardo::print() << "Dulcora Order Tool\n"
-                << "======================\n";
+  std::cout << "Dulcora Order Tool\n"
+            << "======================\n";
 
   OrderTotal total = 0;
   int result = kIncorrectEntry;
@@ -24,14 +23,14 @@ int main(int argc, char* argv[]) {
   while (result != kPayResult && !ardo::sessionEnded()) {
     result = checkout();
     if (result == kIncorrectEntry) {
-      ardo::print() << errMsg;
+      std::cout << errMsg;
     } else if (result == kCancelResult) {
-      ardo::print() << cancelMsg;
+      std::cout << cancelMsg;
       total = 0;
     } else if (result == kPayResult) {
-      ardo::print() << "Total is $" << total << std::endl << printMsg;
+      std::cout << "Total is $" << total << std::endl << printMsg;
     } else {
-      ardo::print() << "Total increases by $" << result << std::endl;
+      std::cout << "Total increases by $" << result << std::endl;
       total += result;
     }
   }

@@ -31,6 +31,7 @@ READ_EIO = "read error: Input/output error"
 CLOSE_FAILS = ("close", 1, 1)
 SECOND_READ_FAILS = ("read", 0, 2)
 SECOND_WRITE_FAILS = ("write", 1, 2)
+FIRST_WRITE_FAILS = ("write", 1, 1)
 SKIPPED = 77
 
 CASES = [
@@ -61,7 +62,7 @@ CASES = [
     ("account_sum", "empty", "/dev/null", 1, WRITE_EIO, CLOSE_FAILS),
     ("order_tool", "empty", "/dev/null", 1, WRITE_EIO, CLOSE_FAILS),
     ("account_sum", "empty", "terminal", 1, WRITE_EIO, SECOND_WRITE_FAILS),
-    ("order_tool --version", "empty", "terminal", 1, WRITE_EIO, SECOND_WRITE_FAILS),
+    ("order_tool --version", "empty", "terminal", 1, WRITE_EIO, FIRST_WRITE_FAILS),
     ("order_tool", "printf '1\\n1\\n5\\n'", "terminal", 1, WRITE_EIO, SECOND_WRITE_FAILS),
     ("enrol_console", "printf 'OOP\\nABC123\\n2015 1 5\\nn\\n'", "terminal", 1, WRITE_EIO,
      SECOND_WRITE_FAILS),

@@ -1,6 +1,5 @@
-// Replays transcripts through a program's dialogue in-process, with standard input delivered a
-// character at a time and nothing buffered that the stream could look into (as a terminal or
-// libc++ delivers it), and checks each output against the transcript's.
+// Replays transcripts through a program's dialogue in-process, with standard input delivered one
+// byte per read, and checks each output against the transcript's.
 // usage: replay_PROGRAM DIR; each DIR/<case>.in must print DIR/<case>.out and end with status 0.
 #include <sys/resource.h>
 

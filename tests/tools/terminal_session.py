@@ -4,13 +4,15 @@
 The session file is the screen as the user sees it. A typed answer is written [[answer]] and is
 followed by the line break its Enter makes. Inside the brackets ^D is Ctrl-D: [[^D]] is Ctrl-D
 alone, and an answer holding ^D is typed without Enter (so [[2^D^D]] is "2" handed over with one
-Ctrl-D, then the end of the input with a second). Each answer is typed only once everything
-before it is on the screen, so a prompt that is not flushed before the program waits makes the
-session stall and fail. The whole screen must match at the end, and the program must exit with
-status 0. Three kinds of session are told by their names: in *_typed_ahead every answer is
-typed before the program starts; in *_read_error every read fails (the terminal is set not to
-wait), and the program must exit with status 1; in *_to_another_terminal standard output is a
-second terminal, whose screen is the file without the typed answers.
+Ctrl-D, then the end of the input with a second); ⏎ is one more Enter, so [[John⏎]] pastes two
+lines. An answer is written to the terminal in one go, once everything before it is on the
+screen, so a prompt that is not flushed before the program waits makes the session stall and
+fail. The whole screen must match at the end, and the program must exit with status 0. Four
+kinds of session are told by their names: in *_typed_ahead every answer is typed before the
+program starts; in *_read_error every read fails (the terminal is set not to wait), and the
+program must exit with status 1; in *_to_another_terminal standard output is a second terminal,
+whose screen is the file without the typed answers; in *_to_dev_tty standard output is
+/dev/tty, the same terminal under another name.
 """
 import codecs
 import fcntl
@@ -23,6 +25,7 @@ import time
 
 WAIT = 30.0  # seconds for any one piece of output to appear; only a fault waits that long
 CTRL_D = "^D"
+ENTER = "\u23ce"
 
 
 class Terminal:
@@ -36,6 +39,8 @@ class Terminal:
                 fcntl.fcntl(0, fcntl.F_SETFL, os.O_NONBLOCK)
             if session.endswith("_to_another_terminal.screen"):
                 os.dup2(screen, 1)
+            if session.endswith("_to_dev_tty.screen"):
+                os.dup2(os.open("/dev/tty", os.O_WRONLY), 1)
             os.execv(program, [program])
         os.close(screen)
         self.start = go
@@ -106,10 +111,10 @@ def main():
                   f"but it reads:\n{terminal.screen}")
             terminal.finish()
             return 1
-        # Ctrl-D is not echoed; Enter shows as the line break that follows in the file.
-        keys = answer.replace(CTRL_D, "\x04")
+        # Ctrl-D is not echoed; the last Enter shows as the line break that follows in the file.
+        keys = answer.replace(CTRL_D, "\x04").replace(ENTER, "\r")
         terminal.type(keys if CTRL_D in answer else keys + "\r")
-        expected += (answer.replace(CTRL_D, "") if echoed else "") + after
+        expected += (answer.replace(CTRL_D, "").replace(ENTER, "\n") if echoed else "") + after
     if session.endswith("_typed_ahead.screen"):
         terminal.go()
     ok = terminal.wait_for(expected)
