@@ -1,8 +1,8 @@
-#include "CommandLine.h"
-
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+
+#include "Console.h"
 
 namespace ardo {
 
@@ -22,19 +22,14 @@ int quote(char* out, int used, int room, const char* argument) {
   for (const char* c = argument; *c != '\0'; ++c) {
     // After an escaped byte, the quotes are $'...'.
     const bool escaping = c != argument && !printable(c[-1]);
-    char* const at = out + used;
-    const auto left = static_cast<std::size_t>(end + 1 - used);
-    int length = 0;
-    if (*c == '\'') {
-      length = std::snprintf(at, left, "'\\''");
-    } else if (printable(*c)) {
-      length = std::snprintf(at, left, escaping ? "''%c" : "%c", *c);
-    } else if (*c >= '\a' && *c <= '\r') {
-      length = std::snprintf(at, left, escaping ? "\\%c" : "'$'\\%c", "abtnvfr"[*c - '\a']);
-    } else {
-      const auto byte = static_cast<unsigned char>(*c);
-      length = std::snprintf(at, left, escaping ? "\\%03o" : "'$'\\%03o", byte);
-    }
+    const bool named = *c >= '\a' && *c <= '\r';
+    const int value = named ? "abtnvfr"[*c - '\a'] : static_cast<unsigned char>(*c);
+    const int length = std::snprintf(out + used, static_cast<std::size_t>(end + 1 - used),
+                                     *c == '\''      ? "'\\%c'"
+                                     : printable(*c) ? (escaping ? "''%c" : "%c")
+                                     : named         ? (escaping ? "\\%c" : "'$'\\%c")
+                                                     : (escaping ? "\\%03o" : "'$'\\%03o"),
+                                     value);
     // Room is kept for the closing quote.
     if (used + length >= end) break;
     used += length;

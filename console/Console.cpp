@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace ardo {
 
@@ -16,11 +17,14 @@ namespace {
 bool sameTerminal() {
   struct stat in = {};
   struct stat out = {};
-  return isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1 && fstat(STDIN_FILENO, &in) == 0 &&
-         fstat(STDOUT_FILENO, &out) == 0 &&
-         (in.st_rdev == out.st_rdev ||
-          (tcgetsid(STDIN_FILENO) != -1 && tcgetsid(STDOUT_FILENO) != -1));
+  const bool terminals = isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1 &&
+                         fstat(STDIN_FILENO, &in) == 0 && fstat(STDOUT_FILENO, &out) == 0;
+  return terminals && (in.st_rdev == out.st_rdev ||
+                       (tcgetsid(STDIN_FILENO) != -1 && tcgetsid(STDOUT_FILENO) != -1));
 }
+
+// White space as the stream sees it.
+constexpr char kSpaces[] = " \n\t\r\v\f";
 
 }  // namespace
 
@@ -40,6 +44,41 @@ void Console::open() {
   shared_ = sameTerminal();
 }
 
+bool Console::skipSpace() {
+  int c = sgetc();
+  while (c == ' ' || (c >= '\t' && c <= '\r')) c = snextc();
+  return c != traits_type::eof();
+}
+
+int Console::takeWord(char* kept, int size) {
+  int copied = 0;
+  while (sgetc() != traits_type::eof()) {
+    const char* const text = gptr();
+    const auto held = static_cast<std::size_t>(egptr() - text);
+    // A NUL stops strcspn as the end of the input held does, but it does not end the word.
+    std::size_t word = std::strcspn(text, kSpaces);
+    while (word < held && text[word] == '\0') word += 1 + std::strcspn(text + word + 1, kSpaces);
+    for (std::size_t i = 0; i < word && copied < size; ++i) {
+      if (text[i] != '\0') kept[copied++] = text[i];
+    }
+    gbump(static_cast<int>(word));
+    if (word < held) break;
+  }
+  return copied;
+}
+
+void Console::skipLine(std::size_t limit) {
+  // At a terminal, a read past the limit would wait for more.
+  while (limit > 0 && sgetc() != traits_type::eof()) {
+    const std::size_t held = std::min(static_cast<std::size_t>(egptr() - gptr()), limit);
+    const auto* const newline = static_cast<const char*>(std::memchr(gptr(), '\n', held));
+    const std::size_t skipped =
+        newline != nullptr ? static_cast<std::size_t>(newline - gptr()) + 1 : held;
+    gbump(static_cast<int>(skipped));
+    limit = newline != nullptr ? 0 : limit - skipped;
+  }
+}
+
 Console::int_type Console::underflow() {
   if (gptr() == egptr() && !inputEnded_) {
     ssize_t got = read(STDIN_FILENO, in_, kSize);
@@ -48,7 +87,7 @@ Console::int_type Console::underflow() {
     inputEnded_ = got <= 0;
     readError_ = got < 0 ? errno : 0;
     got = std::max<ssize_t>(got, 0);
-    if (shared_ && got > 0) screen_.handedOver(std::size_t(got), in_[got - 1] == '\n');
+    if (shared_ && got > 0) screen_.handedOver(static_cast<std::size_t>(got), in_[got - 1] == '\n');
     in_[got] = '\0';
     setg(in_, in_, in_ + got);
   }
@@ -60,10 +99,11 @@ bool Console::flush() {
   if (shared_ && writeError_ == 0 && pptr() > start) {
     int queued = 0;  // left at 0 if the terminal cannot say
     ioctl(STDIN_FILENO, FIONREAD, &queued);
-    if (screen_.print(std::size_t(queued), pptr()[-1] == '\n', inputEnded_)) *--start = '\n';
+    const auto unread = static_cast<std::size_t>(queued);
+    if (screen_.print(unread, pptr()[-1] == '\n', inputEnded_)) *--start = '\n';
   }
   while (writeError_ == 0 && start < pptr()) {
-    const ssize_t written = write(STDOUT_FILENO, start, std::size_t(pptr() - start));
+    const ssize_t written = write(STDOUT_FILENO, start, static_cast<std::size_t>(pptr() - start));
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) writeError_ = written < 0 ? errno : EIO;
     start += std::max<ssize_t>(written, 0);

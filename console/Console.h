@@ -1,13 +1,15 @@
 #ifndef ARDO_CONSOLE_CONSOLE_H
 #define ARDO_CONSOLE_CONSOLE_H
 
-// For the console layer only: the buffer it puts under both std::cin and std::cout, and the
-// screen that standard input and output share when they are one terminal. The buffer makes every
-// read(2) and write(2) of the program, whoever prints, on every standard library.
+// For the console layer only: the buffer it puts under both std::cin and std::cout, the screen
+// that standard input and output share when they are one terminal, and the command line. The
+// buffer makes every read(2) and write(2) of the program, whoever prints, on every library.
 
 #include <algorithm>
 #include <cstddef>
 #include <streambuf>
+
+#include "Session.h"
 
 namespace ardo {
 
@@ -36,14 +38,12 @@ class Console : public std::streambuf {
  public:
   /// Starts afresh on descriptors 0 and 1, keeping their screen when they are one terminal.
   void open();
-  /// The input held, refilled first when empty, and followed by a NUL; length 0 at the end.
-  const char* next(std::size_t& length) {
-    sgetc();
-    length = static_cast<std::size_t>(egptr() - gptr());
-    return gptr();
-  }
-  /// The first length characters next() gave are used.
-  void take(std::size_t length) { gbump(static_cast<int>(length)); }
+  /// Skips white space; false when the input ends first.
+  bool skipSpace();
+  /// Takes a word, up to white space or the end; copies its first size bytes but NULs to kept.
+  int takeWord(char* kept, int size);
+  /// Skips through the next newline, at most limit bytes, or to the end, and reads no further.
+  void skipLine(std::size_t limit);
   /// Writes the output held; false once a write has failed, after which nothing is written.
   bool flush();
   /// The input has ended or failed; nothing is read after that.
@@ -58,14 +58,15 @@ class Console : public std::streambuf {
  protected:
   int_type underflow() override;
   int_type overflow(int_type c) override {
-    if (flush() && !traits_type::eq_int_type(c, traits_type::eof())) sputc(char_type(c));
+    if (flush() && !traits_type::eq_int_type(c, traits_type::eof()))
+      sputc(traits_type::to_char_type(c));
     return writeError_ == 0 ? traits_type::not_eof(c) : traits_type::eof();
   }
   int sync() override { return flush() ? 0 : -1; }
 
  private:
   static constexpr int kSize = 8192;  // a terminal's longest line, 4095 bytes and a newline, fits
-  char in_[kSize + 1];
+  char in_[kSize + 1];                // the input held is followed by a NUL
   char out_[1 + kSize];  // out_[0] is room for the newline the screen may need before the output
   bool shared_ = false;
   Screen screen_;
@@ -73,6 +74,20 @@ class Console : public std::streambuf {
   int readError_ = 0;
   int writeError_ = 0;
 };
+
+// The command line every program takes, read as GNU getopt_long reads it: --help and --version
+// (or any unambiguous start of them, such as --he), "--" ending the options, and nothing else.
+// getopt_long itself would also read POSIXLY_CORRECT, and these programs read no environment.
+// Options are taken in order and the first --help, --version or unknown option decides; operands
+// count only when no option does, as getopt_long moves them to the end.
+
+// What the command line asks for: to run the program (no options), --help or --version (the
+// first of them), or nothing the program takes (an unknown option or an operand).
+enum class Request { kRun, kHelp, kVersion, kMisuse };
+// The longest description of a misuse, without the program's name.
+constexpr int kMisuseLength = 160;
+/// Prints the help or version text, or writes into misuse (kMisuseLength + 1 bytes) what is wrong.
+Request answerCommandLine(int argc, const char* const argv[], const Program& program, char* misuse);
 
 /// The session's console, for the reads.
 Console& console();

@@ -1,6 +1,5 @@
 #include "Input.h"
 
-#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <limits>
@@ -13,35 +12,15 @@ namespace ardo {
 
 namespace {
 
-// White space as the stream sees it.
-constexpr char kSpaces[] = " \n\t\r\v\f";
-
 // A read error where a read ends means that the end of its entry was not seen (25 arriving as 2,
 // then the error): nothing of it is used.
 ReadResult finish(ReadResult result) {
   return console().readError() != 0 ? ReadResult::kEnded : result;
 }
 
-// Skips white space; true when the input ends first.
-bool endsAfterSpace() { return (std::cin >> std::ws).eof(); }
-
-// Skips characters through the next newline, at most limit of them, or up to the end of the input,
-// and reads no further: at a terminal, a read past them would wait for more.
-void skipLine(std::size_t limit) {
-  while (limit > 0) {
-    std::size_t length = 0;
-    const char* const text = console().next(length);
-    length = std::min(length, limit);
-    const auto* const newline = static_cast<const char*>(std::memchr(text, '\n', length));
-    const std::size_t skipped = newline != nullptr ? std::size_t(newline - text) + 1 : length;
-    console().take(skipped);
-    limit = newline != nullptr || length == 0 ? 0 : limit - skipped;
-  }
-}
-
 // Rejects what was read, and the rest of its line, however long.
 ReadResult rejectLine() {
-  skipLine(std::numeric_limits<std::size_t>::max());
+  console().skipLine(std::numeric_limits<std::size_t>::max());
   return finish(ReadResult::kRejected);
 }
 
@@ -78,7 +57,7 @@ ReadResult readNumber(int& number) {
   number = 0;
   // Only white space up to the end: nothing was typed. Anything else that is not a number, the
   // end of the input straight after it included, is rejected.
-  if (!readyToRead() || endsAfterSpace()) return ReadResult::kEnded;
+  if (!readyToRead() || !console().skipSpace()) return ReadResult::kEnded;
   std::cin >> number;
   const bool read = !std::cin.fail();
   std::cin.clear();
@@ -89,21 +68,9 @@ ReadResult readNumber(int& number) {
 
 ReadResult readWord(char* buffer, int size) {
   buffer[0] = '\0';
-  if (!readyToRead() || endsAfterSpace()) return ReadResult::kEnded;
-  // The word ends at white space or at the end of the input. NUL bytes are not part of it; one
-  // byte past what fits is kept, for the cut.
-  int kept = 0;
-  std::size_t length = 0;
-  for (const char* text = console().next(length); length > 0; text = console().next(length)) {
-    // A NUL byte stops strcspn as the end of the text does, but not the word.
-    std::size_t word = std::strcspn(text, kSpaces);
-    while (word < length && text[word] == '\0') word += 1 + std::strcspn(text + word + 1, kSpaces);
-    for (std::size_t i = 0; i < word && kept < size; ++i) {
-      if (text[i] != '\0') buffer[kept++] = text[i];
-    }
-    console().take(word);
-    if (word < length) break;
-  }
+  if (!readyToRead() || !console().skipSpace()) return ReadResult::kEnded;
+  // One byte past what fits is kept, for the cut.
+  const int kept = console().takeWord(buffer, size);
   // A longer word is cut between characters.
   const int cut = kept == size ? wholeCharacters(buffer, size - 1) : kept;
   const ReadResult result = finish(ReadResult::kOk);
@@ -118,7 +85,7 @@ ReadResult readChar(char& c) {
 }
 
 void discardLine() {
-  if (readyToRead()) skipLine(kDiscardLimit);
+  if (readyToRead()) console().skipLine(kDiscardLimit);
 }
 
 }  // namespace ardo

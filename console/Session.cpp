@@ -5,7 +5,6 @@
 #include <cstring>
 #include <iostream>
 
-#include "CommandLine.h"
 #include "Console.h"
 
 namespace ardo {
