@@ -7,10 +7,10 @@
 
 #include <sys/mman.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
-#include <thread>
 
 int dialogue_main(int argc, char* argv[]);
 
@@ -22,23 +22,27 @@ enum class Input { kBuffered, kUnbuffered };
 
 // Runs the dialogue once on input and returns its standard output; status is its exit status.
 inline std::string run(const std::string& input, Input kind, int& status) {
-  int in[2] = {memfd_create("input", 0), -1};
-  std::thread feeder;
+  int in[2] = {-1, -1};
+  pid_t feeder = -1;
   if (kind == Input::kBuffered) {
+    in[0] = memfd_create("input", 0);
     if (pwrite(in[0], input.data(), input.size(), 0) != static_cast<ssize_t>(input.size())) {
       close(in[0]);
       return "(the input could not be written)";
     }
   } else {
-    close(in[0]);
+    // A packet is one read. The feeder is a process of its own, as threads do not run under
+    // qemu-user; it stops when the dialogue no longer reads.
     socketpair(AF_UNIX, SOCK_SEQPACKET, 0, in);
-    // A packet is one read; the feeder stops when the dialogue no longer reads.
-    feeder = std::thread([&input, to = in[1]] {
+    feeder = fork();
+    if (feeder == 0) {
+      close(in[0]);
       for (const char c : input) {
-        if (send(to, &c, 1, MSG_NOSIGNAL) != 1) break;
+        if (send(in[1], &c, 1, MSG_NOSIGNAL) != 1) break;
       }
-      close(to);
-    });
+      _exit(0);
+    }
+    close(in[1]);
   }
   const int savedIn = dup(STDIN_FILENO);
   const int savedOut = dup(STDOUT_FILENO);
@@ -52,7 +56,7 @@ inline std::string run(const std::string& input, Input kind, int& status) {
   status = dialogue_main(1, argv);
 
   dup2(savedIn, STDIN_FILENO);
-  if (feeder.joinable()) feeder.join();
+  if (feeder > 0) waitpid(feeder, nullptr, 0);
   // The dialogue closed descriptor 1 as it ended.
   dup2(savedOut, STDOUT_FILENO);
   close(savedIn);
