@@ -38,8 +38,4 @@ function(ardo_dialogue_harness target program)
   add_executable(${target} ${ARGN} ${sources})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/tools)
   target_link_libraries(${target} PRIVATE ${libraries})
-  # Under qemu-user 7.2, a dynamically linked i386 program hangs in fork, which the replay uses.
-  if(CMAKE_CROSSCOMPILING)
-    target_link_options(${target} PRIVATE -static)
-  endif()
 endfunction()
