@@ -1,7 +1,7 @@
 // libFuzzer harness for one console dialogue. The program's own main is compiled in renamed to
 // dialogue_main (see CMakeLists.txt); each input becomes its standard input twice, once whole, as
-// a file gives it, and once one byte per read. A crash, a sanitizer report, a run that does not
-// end, or two runs that print different things is a finding.
+// a file gives it, and once in small pieces, one per read. A crash, a sanitizer report, a run that
+// does not end, or two runs that print different things is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
