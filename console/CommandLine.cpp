@@ -10,13 +10,24 @@ namespace {
 
 bool printable(char c) { return c >= ' ' && c < '\x7F'; }
 
+// What means the same between C's double quotes as between the shell's, as GNU counts it; '#'
+// and '~' count only first, where a shell would read them otherwise.
+constexpr char kPlain[] =
+    "%+,-./0123456789:@ABCDEFGHIJKLMNOPQRSTUVWXYZ]_abcdefghijklmnopqrstuvwxyz '";
+
 // Appends argument to out at used, quoted as GNU tools quote a name in a message in the C locale,
 // so that a shell reads the same bytes back: in single quotes, a quote as '\'', and every byte
 // outside printable ASCII as $'\n' or $'\303' between quotes ('caf'$'\303\251'), which keeps the
-// message on one line and free of terminal controls. The quoted text takes at most room bytes:
-// a longer argument is cut, its quotes closed. out holds used + room + 1 bytes. Returns the
-// length of out.
+// message on one line and free of terminal controls; or in double quotes, where a single quote
+// is all that needs quoting ("it's"). The quoted text takes at most room bytes: a longer argument
+// is cut, its quotes closed. out holds used + room + 1 bytes. Returns the length of out.
 int quote(char* out, int used, int room, const char* argument) {
+  // GNU's form when a single quote is all that needs quoting: the whole between double quotes.
+  const char* const rest = argument + (*argument == '#' || *argument == '~' ? 1 : 0);
+  if (std::strchr(argument, '\'') != nullptr && rest[std::strspn(rest, kPlain)] == '\0') {
+    const auto left = static_cast<std::size_t>(room + 1);
+    return used + std::snprintf(out + used, left, "\"%.*s\"", room - 2, argument);
+  }
   const int end = used + room;
   out[used++] = '\'';
   for (const char* c = argument; *c != '\0'; ++c) {

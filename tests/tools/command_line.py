@@ -43,13 +43,21 @@ CASES = [
     # Quoted as a shell reads it back, one line each, cut with the quotes closed.
     (["a\nb"], 2, "", "PROGRAM: extra operand 'a'$'\\n''b'" + TRY),
     (["-\x1b"], 2, "", "PROGRAM: invalid option -- ''$'\\033'" + TRY),
-    (["--it's"], 2, "", "PROGRAM: unrecognized option '--it'\\''s'" + TRY),
+    (["--it's"], 2, "", "PROGRAM: unrecognized option \"--it's\"" + TRY),
+    # In double quotes where a single quote is all that needs quoting, as GNU writes it: '#' and
+    # '~' only first, and nothing that means more there, such as '$'.
+    (["it's here"], 2, "", "PROGRAM: extra operand \"it's here\"" + TRY),
+    (["~'"], 2, "", "PROGRAM: extra operand \"~'\"" + TRY),
+    (["~~'"], 2, "", "PROGRAM: extra operand '~~'\\'''" + TRY),
+    (["a'b$c"], 2, "", "PROGRAM: extra operand 'a'\\''b$c'" + TRY),
+    (["'" + "x" * 200], 2, "", "PROGRAM: extra operand \"'" + "x" * 143 + "\"" + TRY),
     # Every byte outside printable ASCII is escaped: letters, C1 controls, U+2028, invalid bytes.
     (["café"], 2, "", "PROGRAM: extra operand 'caf'$'\\303\\251'" + TRY),
     (["\u009b[31m"], 2, "", "PROGRAM: extra operand ''$'\\302\\233''[31m'" + TRY),
     (["a\u2028b"], 2, "", "PROGRAM: extra operand 'a'$'\\342\\200\\250''b'" + TRY),
     (["\udcff"], 2, "", "PROGRAM: extra operand ''$'\\377'" + TRY),
     (["\a\r"], 2, "", "PROGRAM: extra operand ''$'\\a\\r'" + TRY),
+    (["\x7f"], 2, "", "PROGRAM: extra operand ''$'\\177'" + TRY),
     (["é" * 100], 2, "", "PROGRAM: extra operand ''$'" + "\\303\\251" * 17 + "\\303'" + TRY),
     (["--" + "x" * 200], 2, "", "PROGRAM: unrecognized option '--" + "x" * 136 + "'" + TRY),
     (["--="], 2, "",
