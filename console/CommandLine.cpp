@@ -25,8 +25,8 @@ int quote(char* out, int used, int room, const char* argument) {
   // GNU's form when a single quote is all that needs quoting: the whole between double quotes.
   const char* const rest = argument + (*argument == '#' || *argument == '~' ? 1 : 0);
   if (std::strchr(argument, '\'') != nullptr && rest[std::strspn(rest, kPlain)] == '\0') {
-    const auto left = static_cast<std::size_t>(room + 1);
-    return used + std::snprintf(out + used, left, "\"%.*s\"", room - 2, argument);
+    return used + std::snprintf(out + used, static_cast<std::size_t>(room) + 1, "\"%.*s\"",
+                                room - 2, argument);
   }
   const int end = used + room;
   out[used++] = '\'';

@@ -48,9 +48,8 @@ ReadResult readLine(char* buffer, int size) {
     --length;
     if (length > 0 && buffer[length - 1] == '\r') buffer[--length] = '\0';
   }
-  const bool fits = length <= size - 2;
-  return fits && std::strlen(buffer) == static_cast<std::size_t>(length) ? ReadResult::kOk
-                                                                         : ReadResult::kRejected;
+  const bool whole = length <= size - 2 && std::strlen(buffer) == static_cast<std::size_t>(length);
+  return whole ? ReadResult::kOk : ReadResult::kRejected;
 }
 
 ReadResult readNumber(int& number) {

@@ -26,11 +26,11 @@ Session session;
 // write, so that programs sharing standard error do not mix their lines.
 void writeErrorLine(const char* message, bool withHelp) {
   char line[kErrorRoom];
-  int length = std::snprintf(line, kErrorRoom, "%s: %s\n", session.name, message);
-  if (withHelp && length < kErrorRoom) {
-    length += std::snprintf(line + length, static_cast<std::size_t>(kErrorRoom - length),
-                            "Try '%s --help' for more information.\n", session.name);
-  }
+  const char* const name = session.name;
+  const int length =
+      withHelp ? std::snprintf(line, kErrorRoom, "%s: %s\nTry '%s --help' for more information.\n",
+                               name, message, name)
+               : std::snprintf(line, kErrorRoom, "%s: %s\n", name, message);
   std::cerr.write(line, std::clamp(length, 0, kErrorRoom - 1));
 }
 
@@ -61,7 +61,6 @@ int closeConsole() {
   session.console.close();
   // The library flushes std::cout once more at exit, when the console is gone.
   std::cout.rdbuf(nullptr);
-  std::cin.rdbuf(nullptr);
   if (session.misused) return 2;
   // The first error counts: once a write has failed, nothing more is read.
   const int readError = session.console.readError();
