@@ -7,12 +7,12 @@ alone, and an answer holding ^D is typed without Enter (so [[2^D^D]] is "2" hand
 Ctrl-D, then the end of the input with a second); ⏎ is one more Enter, so [[John⏎]] pastes two
 lines. An answer is written to the terminal in one go, once everything before it is on the
 screen, so a prompt that is not flushed before the program waits makes the session stall and
-fail. The whole screen must match at the end, and the program must exit with status 0. Four
+fail. The whole screen must match at the end, and the program must exit with status 0. Five
 kinds of session are told by their names: in *_typed_ahead every answer is typed before the
 program starts; in *_read_error every read fails (the terminal is set not to wait), and the
 program must exit with status 1; in *_to_another_terminal standard output is a second terminal,
-whose screen is the file without the typed answers; in *_to_dev_tty standard output is
-/dev/tty, the same terminal under another name.
+whose screen is the file without the typed answers, and in *_from_another_terminal standard
+input is; in *_to_dev_tty standard output is /dev/tty, the same terminal under another name.
 """
 import codecs
 import fcntl
@@ -39,6 +39,8 @@ class Terminal:
                 fcntl.fcntl(0, fcntl.F_SETFL, os.O_NONBLOCK)
             if session.endswith("_to_another_terminal.screen"):
                 os.dup2(screen, 1)
+            if session.endswith("_from_another_terminal.screen"):
+                os.dup2(screen, 0)
             if session.endswith("_to_dev_tty.screen"):
                 os.dup2(os.open("/dev/tty", os.O_WRONLY), 1)
             os.execv(program, [program])
@@ -47,6 +49,8 @@ class Terminal:
         if not session.endswith("_typed_ahead.screen"):
             self.go()
         self.fd = output if session.endswith("_to_another_terminal.screen") else self.keys
+        if session.endswith("_from_another_terminal.screen"):
+            self.keys = output
         # Bytes as they come; a read may end inside a CR LF pair or a UTF-8 character.
         self.raw = b""
 
