@@ -1,5 +1,6 @@
 #include "Console.h"
 
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -12,15 +13,31 @@ namespace ardo {
 
 namespace {
 
-// The echo of what is typed and the output share a screen only on one terminal: one device, or
-// the process's controlling terminal under both descriptors (/dev/tty names it too).
+// With standard input a terminal, the echo of what is typed and the output share a screen only
+// on one terminal: one device, or the process's controlling terminal under both descriptors
+// (/dev/tty names it too).
 bool sameTerminal() {
   struct stat in = {};
   struct stat out = {};
-  const bool terminals = isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1 &&
-                         fstat(STDIN_FILENO, &in) == 0 && fstat(STDOUT_FILENO, &out) == 0;
+  const bool terminals = isatty(STDOUT_FILENO) == 1 && fstat(STDIN_FILENO, &in) == 0 &&
+                         fstat(STDOUT_FILENO, &out) == 0;
   return terminals && (in.st_rdev == out.st_rdev ||
                        (tcgetsid(STDIN_FILENO) != -1 && tcgetsid(STDOUT_FILENO) != -1));
+}
+
+// Waits until the descriptor is ready for events, whatever its flags; false, with errno set, when
+// poll fails.
+bool waitUntilReady(int descriptor, short events) {
+  pollfd ready = {descriptor, events, 0};
+  return poll(&ready, 1, -1) > 0;
+}
+
+// A call that failed is made again when it was interrupted, or when the descriptor was left
+// non-blocking by whoever shares it (EWOULDBLOCK is EAGAIN on Linux) and is ready now. Its flags
+// stay as they are: they belong to every process that shares it.
+bool tryAgain(int descriptor, short events) {
+  return errno == EINTR ||
+         (errno == EAGAIN && (waitUntilReady(descriptor, events) || errno == EINTR));
 }
 
 // White space as the stream sees it.
@@ -41,7 +58,11 @@ bool Screen::print(std::size_t queued, bool endsLine, bool inputEnded) {
 void Console::open() {
   // A fresh buffer holds no pointers: the first read and the first write set them.
   *this = Console{};
-  shared_ = sameTerminal();
+  termios mode = {};
+  const bool terminal = tcgetattr(STDIN_FILENO, &mode) == 0;
+  byteByByte_ = terminal && (mode.c_lflag & ICANON) == 0;
+  waitFirst_ = byteByByte_ && mode.c_cc[VMIN] == 0;
+  shared_ = terminal && sameTerminal();
 }
 
 bool Console::skipSpace() {
@@ -81,8 +102,12 @@ void Console::skipLine(std::size_t limit) {
 
 Console::int_type Console::underflow() {
   if (gptr() == egptr() && !inputEnded_) {
-    ssize_t got = read(STDIN_FILENO, in_, kSize);
-    while (got < 0 && errno == EINTR) got = read(STDIN_FILENO, in_, kSize);
+    ssize_t got = -1;
+    do {
+      got = !waitFirst_ || waitUntilReady(STDIN_FILENO, POLLIN)
+                ? read(STDIN_FILENO, in_, byteByByte_ ? 1 : kSize)
+                : -1;
+    } while (got < 0 && tryAgain(STDIN_FILENO, POLLIN));
     // A terminal's end of the input comes once: nothing is read after it.
     inputEnded_ = got <= 0;
     readError_ = got < 0 ? errno : 0;
@@ -104,7 +129,7 @@ bool Console::flush() {
   }
   while (writeError_ == 0 && start < pptr()) {
     const ssize_t written = write(STDOUT_FILENO, start, static_cast<std::size_t>(pptr() - start));
-    if (written < 0 && errno == EINTR) continue;
+    if (written < 0 && tryAgain(STDOUT_FILENO, POLLOUT)) continue;
     if (written <= 0) writeError_ = written < 0 ? errno : EIO;
     start += std::max<ssize_t>(written, 0);
   }

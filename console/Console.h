@@ -32,8 +32,10 @@ class Screen {
 };
 
 // At a terminal in canonical mode, each read(2) takes one handover: a line, or what was typed
-// before a Ctrl-D.
-/// Standard input through read(2), and standard output through one write(2) at each flush.
+// before a Ctrl-D. Not in canonical mode, a terminal hands over bytes as they are typed, so the
+// buffer takes one a read and leaves what follows the last answer for the next program.
+/// Standard input through read(2), and standard output through one write(2) at each flush; a
+/// descriptor left non-blocking is waited on.
 class Console : public std::streambuf {
  public:
   /// Starts afresh on descriptors 0 and 1, keeping their screen when they are one terminal.
@@ -69,6 +71,10 @@ class Console : public std::streambuf {
   char in_[kSize + 1];                // the input held is followed by a NUL
   char out_[1 + kSize];  // out_[0] is room for the newline the screen may need before the output
   bool shared_ = false;
+  bool byteByByte_ = false;
+  // With MIN 0 a read returns 0 when nothing has come, which is not the end; with a MIN above 1,
+  // poll would wait for MIN bytes where a read of one returns with the first.
+  bool waitFirst_ = false;
   Screen screen_;
   bool inputEnded_ = false;
   int readError_ = 0;

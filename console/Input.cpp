@@ -13,15 +13,17 @@ namespace ardo {
 namespace {
 
 // A read error where a read ends means that the end of its entry was not seen (25 arriving as 2,
-// then the error): nothing of it is used.
-ReadResult finish(ReadResult result) {
+// then the error): nothing of it is used, as if the input had ended before it.
+ReadResult endedIfCutShort(ReadResult result) {
   return console().readError() != 0 ? ReadResult::kEnded : result;
 }
 
-// Rejects what was read, and the rest of its line, however long.
+// Rejects what was read, and the rest of its line, however long. A read error met in that rest
+// does not undo the rejection: the entry was complete.
 ReadResult rejectLine() {
+  const ReadResult result = endedIfCutShort(ReadResult::kRejected);
   console().skipLine(std::numeric_limits<std::size_t>::max());
-  return finish(ReadResult::kRejected);
+  return result;
 }
 
 }  // namespace
@@ -60,7 +62,7 @@ ReadResult readNumber(int& number) {
   std::cin >> number;
   const bool read = !std::cin.fail();
   std::cin.clear();
-  const ReadResult result = read ? finish(ReadResult::kOk) : rejectLine();
+  const ReadResult result = read ? endedIfCutShort(ReadResult::kOk) : rejectLine();
   if (result != ReadResult::kOk) number = 0;
   return result;
 }
@@ -72,7 +74,7 @@ ReadResult readWord(char* buffer, int size) {
   const int kept = console().takeWord(buffer, size);
   // A longer word is cut between characters.
   const int cut = kept == size ? wholeCharacters(buffer, size - 1) : kept;
-  const ReadResult result = finish(ReadResult::kOk);
+  const ReadResult result = endedIfCutShort(ReadResult::kOk);
   buffer[result == ReadResult::kOk ? cut : 0] = '\0';
   return result;
 }

@@ -8,9 +8,10 @@
 // A value that the end of the input follows is used, and the session ends after it. An entry
 // that a read error follows is not: a value may have been cut short (25 arriving as 2, then the
 // error), so the read is kEnded, as if the input had ended before the entry. A number that cannot
-// be read is rejected, even when the input ends straight after it. A line keeps one byte of its
-// buffer spare for a carriage return before its newline, which belongs to the line end. A word
-// leaves out NUL bytes, and a longer one is cut to whole UTF-8 characters, the rest skipped.
+// be read is rejected, even when the input ends straight after it or a read fails while the rest
+// of its line is skipped. A line keeps one byte of its buffer spare for a carriage return before
+// its newline, which belongs to the line end. A word leaves out NUL bytes, and a longer one is cut
+// to whole UTF-8 characters, the rest skipped.
 
 namespace ardo {
 

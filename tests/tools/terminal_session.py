@@ -7,12 +7,15 @@ alone, and an answer holding ^D is typed without Enter (so [[2^D^D]] is "2" hand
 Ctrl-D, then the end of the input with a second); ⏎ is one more Enter, so [[John⏎]] pastes two
 lines. An answer is written to the terminal in one go, once everything before it is on the
 screen, so a prompt that is not flushed before the program waits makes the session stall and
-fail. The whole screen must match at the end, and the program must exit with status 0. Five
+fail. The whole screen must match at the end, and the program must exit with status 0. Seven
 kinds of session are told by their names: in *_typed_ahead every answer is typed before the
-program starts; in *_read_error every read fails (the terminal is set not to wait), and the
-program must exit with status 1; in *_to_another_terminal standard output is a second terminal,
-whose screen is the file without the typed answers, and in *_from_another_terminal standard
-input is; in *_to_dev_tty standard output is /dev/tty, the same terminal under another name.
+program starts; in *_read_error every read fails (standard input is the terminal opened for
+writing only), and the program must exit with status 1; in *_to_another_terminal standard output
+is a second terminal, whose screen is the file without the typed answers, and in
+*_from_another_terminal standard input is; in *_to_dev_tty standard output is /dev/tty, the same
+terminal under another name; in *_left_nonblocking the terminal is left non-blocking, and in
+*_not_canonical it is not in canonical mode and a read returns at once when nothing is typed
+(MIN 0, TIME 0).
 """
 import codecs
 import fcntl
@@ -21,6 +24,7 @@ import pty
 import re
 import select
 import sys
+import termios
 import time
 
 WAIT = 30.0  # seconds for any one piece of output to appear; only a fault waits that long
@@ -36,7 +40,14 @@ class Terminal:
         if self.pid == 0:
             os.read(self.start, 1)
             if session.endswith("_read_error.screen"):
+                os.dup2(os.open("/dev/tty", os.O_WRONLY), 0)
+            if session.endswith("_left_nonblocking.screen"):
                 fcntl.fcntl(0, fcntl.F_SETFL, os.O_NONBLOCK)
+            if session.endswith("_not_canonical.screen"):
+                mode = termios.tcgetattr(0)
+                mode[3] &= ~termios.ICANON
+                mode[6][termios.VMIN] = mode[6][termios.VTIME] = 0
+                termios.tcsetattr(0, termios.TCSANOW, mode)
             if session.endswith("_to_another_terminal.screen"):
                 os.dup2(screen, 1)
             if session.endswith("_from_another_terminal.screen"):
