@@ -19,9 +19,10 @@ void enterAccountNumber(void (*show)(const AccountNumber*), bool showInvalid) {
   ardo::ask("Please enter your name: ");
   // The name stays empty unless one was read.
   static_cast<void>(ardo::readWord(name, sizeof name));
-  ardo::ask(
-      "please enter your bank account ,branch code"
-      ", and account number as follows:\n");
+  if (!ardo::sessionEnded()) {
+    std::cout << "please enter your bank account ,branch code"
+              << ", and account number as follows:" << std::endl;
+  }
 
   const char* prompt = "999 999 99999: ";
   while (true) {
