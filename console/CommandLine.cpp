@@ -1,8 +1,8 @@
+#include "CommandLine.h"
+
 #include <cstdio>
 #include <cstring>
 #include <iostream>
-
-#include "Console.h"
 
 namespace ardo {
 

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 namespace ardo {
 
@@ -40,12 +41,19 @@ bool tryAgain(int descriptor, short events) {
          (errno == EAGAIN && (waitUntilReady(descriptor, events) || errno == EINTR));
 }
 
-// White space as the stream sees it.
+// White space as the stream sees it. The compiler turns the loop into a few comparisons, where a
+// library search would cost a call a byte.
 constexpr char kSpaces[] = " \n\t\r\v\f";
+constexpr bool isSpace(int c) {
+  for (const char space : std::string_view(kSpaces)) {
+    if (c == space) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
-bool Screen::print(std::size_t queued, bool endsLine, bool inputEnded) {
+bool Screen::newlineFirst(std::size_t queued, bool endsLine, bool inputEnded) {
   // More queued than at the last output was handed over since, and echoed; how it ends shows only
   // once it is read, and taking it for a line end never adds a blank line.
   if (queued > queued_) position_ = kLineStart;
@@ -56,7 +64,8 @@ bool Screen::print(std::size_t queued, bool endsLine, bool inputEnded) {
 }
 
 void Console::open() {
-  // A fresh buffer holds no pointers: the first read and the first write set them.
+  // The replay and fuzz harnesses run main more than once: each run starts with nothing held. A
+  // fresh buffer holds no pointers: the first read and the first write set them.
   *this = Console{};
   termios mode = {};
   const bool terminal = tcgetattr(STDIN_FILENO, &mode) == 0;
@@ -67,7 +76,7 @@ void Console::open() {
 
 bool Console::skipSpace() {
   int c = sgetc();
-  while (c == ' ' || (c >= '\t' && c <= '\r')) c = snextc();
+  while (isSpace(c)) c = snextc();
   return c != traits_type::eof();
 }
 
@@ -125,7 +134,7 @@ bool Console::flush() {
     int queued = 0;  // left at 0 if the terminal cannot say
     ioctl(STDIN_FILENO, FIONREAD, &queued);
     const auto unread = static_cast<std::size_t>(queued);
-    if (screen_.print(unread, pptr()[-1] == '\n', inputEnded_)) *--start = '\n';
+    if (screen_.newlineFirst(unread, pptr()[-1] == '\n', inputEnded_)) *--start = '\n';
   }
   while (writeError_ == 0 && start < pptr()) {
     const ssize_t written = write(STDOUT_FILENO, start, static_cast<std::size_t>(pptr() - start));

@@ -1,15 +1,13 @@
 #ifndef ARDO_CONSOLE_CONSOLE_H
 #define ARDO_CONSOLE_CONSOLE_H
 
-// For the console layer only: the buffer it puts under both std::cin and std::cout, the screen
-// that standard input and output share when they are one terminal, and the command line. The
-// buffer makes every read(2) and write(2) of the program, whoever prints, on every library.
+// For the console layer only: the buffer it puts under both std::cin and std::cout, and the
+// screen that standard input and output share when they are one terminal. The buffer makes every
+// read(2) and write(2) of the program, whoever prints, on every library.
 
 #include <algorithm>
 #include <cstddef>
 #include <streambuf>
-
-#include "Session.h"
 
 namespace ardo {
 
@@ -23,7 +21,7 @@ class Screen {
     queued_ -= std::min(length, queued_);
   }
   /// True when output going out now must start on a new line; queued: unread bytes held.
-  bool print(std::size_t queued, bool endsLine, bool inputEnded);
+  bool newlineFirst(std::size_t queued, bool endsLine, bool inputEnded);
 
  private:
   enum Position { kLineStart, kMidLine, kAfterTypedText };
@@ -40,6 +38,7 @@ class Console : public std::streambuf {
  public:
   /// Starts afresh on descriptors 0 and 1, keeping their screen when they are one terminal.
   void open();
+  // Not std::ws, which looks up the locale on every call: about 250 instructions a menu pass.
   /// Skips white space; false when the input ends first.
   bool skipSpace();
   /// Takes a word, up to white space or the end; copies its first size bytes but NULs to kept.
@@ -80,25 +79,6 @@ class Console : public std::streambuf {
   int readError_ = 0;
   int writeError_ = 0;
 };
-
-// The command line every program takes, read as GNU getopt_long reads it: --help and --version
-// (or any unambiguous start of them, such as --he), "--" ending the options, and nothing else.
-// getopt_long itself would also read POSIXLY_CORRECT, and these programs read no environment.
-// Options are taken in order and the first --help, --version or unknown option decides; operands
-// count only when no option does, as getopt_long moves them to the end.
-
-// What the command line asks for: to run the program (no options), --help or --version (the
-// first of them), or nothing the program takes (an unknown option or an operand).
-enum class Request { kRun, kHelp, kVersion, kMisuse };
-// The longest description of a misuse, without the program's name.
-constexpr int kMisuseLength = 160;
-/// Prints the help or version text, or writes into misuse (kMisuseLength + 1 bytes) what is wrong.
-Request answerCommandLine(int argc, const char* const argv[], const Program& program, char* misuse);
-
-/// The session's console, for the reads.
-Console& console();
-/// Flushes the output before a read; false once the session has ended, before or now.
-bool readyToRead();
 
 }  // namespace ardo
 

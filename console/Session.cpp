@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "CommandLine.h"
 #include "Console.h"
 
 namespace ardo {
@@ -23,14 +24,16 @@ struct Session {
 Session session;
 
 // Standard error writes each insertion at once: the line is formatted whole and goes out in one
-// write, so that programs sharing standard error do not mix their lines.
-void writeErrorLine(const char* message, bool withHelp) {
+// write, so that programs sharing standard error do not mix their lines. After a misuse a second
+// line points to --help.
+void writeErrorLine(const char* kind, const char* message) {
   char line[kErrorRoom];
   const char* const name = session.name;
   const int length =
-      withHelp ? std::snprintf(line, kErrorRoom, "%s: %s\nTry '%s --help' for more information.\n",
-                               name, message, name)
-               : std::snprintf(line, kErrorRoom, "%s: %s\n", name, message);
+      session.misused
+          ? std::snprintf(line, kErrorRoom, "%s: %s%s\nTry '%s --help' for more information.\n",
+                          name, kind, message, name)
+          : std::snprintf(line, kErrorRoom, "%s: %s%s\n", name, kind, message);
   std::cerr.write(line, std::clamp(length, 0, kErrorRoom - 1));
 }
 
@@ -53,7 +56,7 @@ bool openConsole(int argc, const char* const argv[], const Program& program) {
   char misuse[kMisuseLength + 1] = {};
   const Request request = answerCommandLine(argc, argv, program, misuse);
   session.misused = request == Request::kMisuse;
-  if (session.misused) writeErrorLine(misuse, true);
+  if (session.misused) writeErrorLine("", misuse);
   return request == Request::kRun;
 }
 
@@ -66,10 +69,7 @@ int closeConsole() {
   const int readError = session.console.readError();
   const int error = readError != 0 ? readError : session.console.writeError();
   if (error == 0) return 0;
-  char message[kErrorRoom];
-  std::snprintf(message, kErrorRoom, "%s error: %s", readError != 0 ? "read" : "write",
-                std::strerror(error));
-  writeErrorLine(message, false);
+  writeErrorLine(readError != 0 ? "read error: " : "write error: ", std::strerror(error));
   return 1;
 }
 

@@ -26,6 +26,13 @@ bool sessionEnded();
 /// Flushes and closes standard output, and returns the program's exit status.
 int closeConsole();
 
+// For the console layer's reads.
+class Console;
+/// The session's console.
+Console& console();
+/// Flushes the output before a read; false once the session has ended, before or now.
+bool readyToRead();
+
 }  // namespace ardo
 
 #endif

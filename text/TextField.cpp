@@ -44,9 +44,7 @@ int wholeCharacters(const char* text, int length) {
 void copyText(char* field, const char* text, int length) {
   int kept = 0;
   if (text != nullptr) {
-    while (kept < length && text[kept] != '\0') {
-      ++kept;
-    }
+    kept = static_cast<int>(strnlen(text, static_cast<std::size_t>(length)));
     if (kept == length && text[kept] != '\0') {
       kept = wholeCharacters(text, length);
     }

@@ -1,5 +1,6 @@
-// Replays transcripts through a program's dialogue in-process, with standard input delivered one
-// byte per read, and checks each output against the transcript's.
+// Replays transcripts through a program's dialogue in-process, with standard input handed over in
+// pieces, one per read (one byte each, or 200 pieces of an input longer than 200 bytes), and
+// checks each output against the transcript's.
 // usage: replay_PROGRAM DIR; each DIR/<case>.in must print DIR/<case>.out and end with status 0.
 #include <sys/resource.h>
 

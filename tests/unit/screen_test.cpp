@@ -41,7 +41,7 @@ TEST(Screen, AddsANewlineOnlyWhereTheRuleSays) {
     std::string printed;
     for (const char event : c.events) {
       if (event == 'P' || event == 'L') {
-        printed += screen.print(queued, event == 'L', ended) ? "/" : "";
+        printed += screen.newlineFirst(queued, event == 'L', ended) ? "/" : "";
         printed += event;
       } else if (event == 'E') {
         ended = true;
