@@ -1,10 +1,7 @@
-# As a distribution builds (ARDO_HARDENED), with the set the OpenSSF compiler options hardening
-# guide (2024) recommends: fortified libc calls (level 3), checked preconditions in the C++
-# library, no format string that could be exploited, a stack protector, stack clash protection,
-# control-flow protection (x86) or branch protection (arm64), strict flexible arrays, a stack that
-# cannot be executed, relocations read-only and bound at start-up, only the libraries used, and
-# position-independent executables; and no compiler notes in the binaries (ardo_program strips
-# them). A flag goes in only where the compiler or the linker takes it.
+# As a distribution builds (ARDO_HARDENED), with the flags the OpenSSF compiler options hardening
+# guide (2024) recommends, below, and position-independent executables; ardo_program strips the
+# compiler's notes from the binaries. A flag goes in only where the compiler or the linker takes
+# it.
 add_compile_options(-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=3 -D_GLIBCXX_ASSERTIONS
                     -fstack-protector-strong -Wformat)
 include(CheckCXXCompilerFlag)

@@ -1,7 +1,7 @@
 # Installs BUILD into a fresh PREFIX and checks that each of PROGRAMS (comma-separated) is there
-# with its gzipped manual page, that every page renders without a groff warning and names
-# VERSION, that each program's --version names it too, and that the
-# installed account_sum prints EXPECTED; and that the copyright file and changelog are there.
+# with its gzipped manual page, that every page renders without a groff warning, that each
+# program's --version names VERSION, and that the installed account_sum prints EXPECTED; and that
+# the copyright file and changelog are there.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
                 OUTPUT_QUIET RESULT_VARIABLE status)
@@ -31,11 +31,9 @@ foreach(program IN LISTS programs)
   if(NOT status STREQUAL "00" OR NOT warnings STREQUAL "")
     message(FATAL_ERROR "${program}.1 does not render cleanly:\n${warnings}")
   endif()
-  execute_process(COMMAND gzip -dc "${page}" OUTPUT_VARIABLE text)
   execute_process(COMMAND "${PREFIX}/bin/${program}" --version OUTPUT_VARIABLE version)
-  if(NOT text MATCHES "\"ardo console ${VERSION}\"" OR
-     NOT version MATCHES "^${program} \\(ardo console\\) ${VERSION}\n")
-    message(FATAL_ERROR "${program}: the page or --version does not name version ${VERSION}")
+  if(NOT version MATCHES "^${program} \\(ardo console\\) ${VERSION}\n")
+    message(FATAL_ERROR "${program}: --version does not name version ${VERSION}")
   endif()
 endforeach()
 

@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
 """Checks that every line of a manual page's examples is a line the program really prints, and
-that none is wider than 80 columns.
+that none is wider than 80 columns; and that a manual page's title names the project's version
+and the date of every page beside it.
 
-usage: man_examples.py PAGE REFERENCE...
+usage: man_examples.py PAGE [--version=VERSION] REFERENCE...
 The examples are the .EX/.EE blocks of PAGE, or its ```text blocks when PAGE is Markdown; a
 "$ command" line is the shell prompt and is skipped. Each other line must appear among the lines
 of the references: transcript outputs, or terminal screens (tests/terminal/*.screen, where typed
 answers are marked [[answer]], as they may be in the examples too).
 """
+import glob
+import os
 import re
+import shlex
 import sys
 
 ESCAPES = {r"\-": "-", r"\e": "\\", r"\(dq": '"', r"\&": ""}
@@ -42,8 +46,20 @@ def reference_lines(path):
         return {line.rstrip() for line in unmarked(f.read()).splitlines()}
 
 
+def title(page):
+    """The .TH line's date and source ("ardo console VERSION")."""
+    with open(page, encoding="utf-8") as f:
+        return tuple(shlex.split(f.readline())[3:5])
+
+
 def main():
     page, references = sys.argv[1], sys.argv[2:]
+    if references and references[0].startswith("--version="):
+        version = references.pop(0).removeprefix("--version=")
+        pages = sorted(glob.glob(os.path.join(os.path.dirname(page), "*.1")))
+        if {title(p) for p in pages} != {(title(page)[0], f"ardo console {version}")}:
+            sys.exit(f"the pages' titles should all read ardo console {version} on one date: "
+                     + ", ".join(f"{os.path.basename(p)} {title(p)}" for p in pages))
     known = set().union(*(reference_lines(r) for r in references))
     examples = [unmarked(line) for line in example_lines(page) if not line.startswith("$ ")]
     if not examples:
