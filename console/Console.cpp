@@ -6,25 +6,13 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <string_view>
 
 namespace ardo {
 
 namespace {
-
-// With standard input a terminal, the echo of what is typed and the output share a screen only
-// on one terminal: one device, or the process's controlling terminal under both descriptors
-// (/dev/tty names it too).
-bool sameTerminal() {
-  struct stat in = {};
-  struct stat out = {};
-  const bool terminals = isatty(STDOUT_FILENO) == 1 && fstat(STDIN_FILENO, &in) == 0 &&
-                         fstat(STDOUT_FILENO, &out) == 0;
-  return terminals && (in.st_rdev == out.st_rdev ||
-                       (tcgetsid(STDIN_FILENO) != -1 && tcgetsid(STDOUT_FILENO) != -1));
-}
 
 // Waits until the descriptor is ready for events, whatever its flags; false, with errno set, when
 // poll fails.
@@ -41,14 +29,11 @@ bool tryAgain(int descriptor, short events) {
          (errno == EAGAIN && (waitUntilReady(descriptor, events) || errno == EINTR));
 }
 
-// White space as the stream sees it. The compiler turns the loop into a few comparisons, where a
-// library search would cost a call a byte.
+// White space as the stream sees it. any_of over it is unrolled into comparisons, where strspn or
+// memchr would cost a call for each skip.
 constexpr char kSpaces[] = " \n\t\r\v\f";
-constexpr bool isSpace(int c) {
-  for (const char space : std::string_view(kSpaces)) {
-    if (c == space) return true;
-  }
-  return false;
+bool isSpace(int c) {
+  return std::any_of(kSpaces, kSpaces + sizeof kSpaces - 1, [c](char space) { return c == space; });
 }
 
 }  // namespace
@@ -68,10 +53,17 @@ void Console::open() {
   // fresh buffer holds no pointers: the first read and the first write set them.
   *this = Console{};
   termios mode = {};
-  const bool terminal = tcgetattr(STDIN_FILENO, &mode) == 0;
-  byteByByte_ = terminal && (mode.c_lflag & ICANON) == 0;
+  struct stat in = {};
+  struct stat out = {};
+  if (tcgetattr(STDIN_FILENO, &mode) != 0) return;
+  byteByByte_ = (mode.c_lflag & ICANON) == 0;
   waitFirst_ = byteByByte_ && mode.c_cc[VMIN] == 0;
-  shared_ = terminal && sameTerminal();
+  // The echo of what is typed and the output share a screen only on one terminal: one device, or
+  // the process's controlling terminal under both descriptors (/dev/tty names it too).
+  shared_ = isatty(STDOUT_FILENO) == 1 && fstat(STDIN_FILENO, &in) == 0 &&
+            fstat(STDOUT_FILENO, &out) == 0 &&
+            (in.st_rdev == out.st_rdev ||
+             (tcgetsid(STDIN_FILENO) != -1 && tcgetsid(STDOUT_FILENO) != -1));
 }
 
 bool Console::skipSpace() {

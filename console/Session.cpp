@@ -19,23 +19,9 @@ constexpr int kErrorRoom = 512;
 struct Session {
   Console console;
   const char* name = "";
-  bool misused = false;
+  char misuse[kMisuseLength + 1] = {};  // empty unless the command line is misused
 };
 Session session;
-
-// Standard error writes each insertion at once: the line is formatted whole and goes out in one
-// write, so that programs sharing standard error do not mix their lines. After a misuse a second
-// line points to --help.
-void writeErrorLine(const char* kind, const char* message) {
-  char line[kErrorRoom];
-  const char* const name = session.name;
-  const int length =
-      session.misused
-          ? std::snprintf(line, kErrorRoom, "%s: %s%s\nTry '%s --help' for more information.\n",
-                          name, kind, message, name)
-          : std::snprintf(line, kErrorRoom, "%s: %s%s\n", name, kind, message);
-  std::cerr.write(line, std::clamp(length, 0, kErrorRoom - 1));
-}
 
 }  // namespace
 
@@ -53,24 +39,30 @@ bool openConsole(int argc, const char* const argv[], const Program& program) {
   // Every read starts by flushing the output itself, once; through the tie the stream would
   // flush it again in each of the several calls a read can make.
   std::cin.tie(nullptr);
-  char misuse[kMisuseLength + 1] = {};
-  const Request request = answerCommandLine(argc, argv, program, misuse);
-  session.misused = request == Request::kMisuse;
-  if (session.misused) writeErrorLine("", misuse);
-  return request == Request::kRun;
+  session.misuse[0] = '\0';
+  return answerCommandLine(argc, argv, program, session.misuse) == Request::kRun;
 }
 
 int closeConsole() {
   session.console.close();
   // The library flushes std::cout once more at exit, when the console is gone.
   std::cout.rdbuf(nullptr);
-  if (session.misused) return 2;
+  const bool misused = session.misuse[0] != '\0';
   // The first error counts: once a write has failed, nothing more is read.
   const int readError = session.console.readError();
   const int error = readError != 0 ? readError : session.console.writeError();
-  if (error == 0) return 0;
-  writeErrorLine(readError != 0 ? "read error: " : "write error: ", std::strerror(error));
-  return 1;
+  if (!misused && error == 0) return 0;
+  // Standard error writes each insertion at once: the line is formatted whole and goes out in
+  // one write, so that programs sharing standard error do not mix their lines.
+  char line[kErrorRoom];
+  const char* const name = session.name;
+  const int length =
+      misused ? std::snprintf(line, kErrorRoom, "%s: %s\nTry '%s --help' for more information.\n",
+                              name, session.misuse, name)
+              : std::snprintf(line, kErrorRoom, "%s: %s error: %s\n", name,
+                              readError != 0 ? "read" : "write", std::strerror(error));
+  std::cerr.write(line, std::clamp(length, 0, kErrorRoom - 1));
+  return misused ? 2 : 1;
 }
 
 }  // namespace ardo

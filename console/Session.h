@@ -5,10 +5,10 @@
 // ends, when reading it fails or when writing the output fails; from then on every read returns
 // at once and nothing more is asked, so a dialogue goes straight to its closing text.
 //
-// openConsole answers --help and --version, or reports a command line the program does not take,
+// openConsole answers --help and --version, or notes a command line the program does not take,
 // and then returns false: main returns closeConsole() at once. closeConsole's status is 0; 1
 // after one line on standard error naming the read or write error that ended the session; 2
-// after a command line the program does not take.
+// after two lines there on a command line the program does not take.
 
 namespace ardo {
 
