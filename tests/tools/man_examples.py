@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""Checks that every line of a manual page's examples is a line the program really prints, and
-that none is wider than 80 columns; and that a manual page's title names the project's version
-and the date of every page beside it.
+"""Checks that every line of a manual page's examples is a line the program really prints, that
+none is wider than 80 columns, and that every page's title names VERSION and one date.
 
 usage: man_examples.py PAGE [--version=VERSION] REFERENCE...
 The examples are the .EX/.EE blocks of PAGE, or its ```text blocks when PAGE is Markdown; a
@@ -46,20 +45,18 @@ def reference_lines(path):
         return {line.rstrip() for line in unmarked(f.read()).splitlines()}
 
 
-def title(page):
-    """The .TH line's date and source ("ardo console VERSION")."""
+def title(page):  # the .TH line's date and source, "ardo console VERSION"
     with open(page, encoding="utf-8") as f:
         return tuple(shlex.split(f.readline())[3:5])
 
 
 def main():
     page, references = sys.argv[1], sys.argv[2:]
-    if references and references[0].startswith("--version="):
+    if references[0].startswith("--version="):
         version = references.pop(0).removeprefix("--version=")
-        pages = sorted(glob.glob(os.path.join(os.path.dirname(page), "*.1")))
-        if {title(p) for p in pages} != {(title(page)[0], f"ardo console {version}")}:
-            sys.exit(f"the pages' titles should all read ardo console {version} on one date: "
-                     + ", ".join(f"{os.path.basename(p)} {title(p)}" for p in pages))
+        titles = {title(p) for p in glob.glob(os.path.join(os.path.dirname(page), "*.1"))}
+        if titles != {(title(page)[0], f"ardo console {version}")}:
+            sys.exit(f"every page's title should name ardo console {version} and one date: {titles}")
     known = set().union(*(reference_lines(r) for r in references))
     examples = [unmarked(line) for line in example_lines(page) if not line.startswith("$ ")]
     if not examples:

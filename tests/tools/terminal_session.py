@@ -7,15 +7,13 @@ alone, and an answer holding ^D is typed without Enter (so [[2^D^D]] is "2" hand
 Ctrl-D, then the end of the input with a second); ⏎ is one more Enter, so [[John⏎]] pastes two
 lines. An answer is written to the terminal in one go, once everything before it is on the
 screen, so a prompt that is not flushed before the program waits makes the session stall and
-fail. The whole screen must match at the end, and the program must exit with status 0. Seven
-kinds of session are told by their names: in *_typed_ahead every answer is typed before the
-program starts; in *_read_error every read fails (standard input is the terminal opened for
-writing only), and the program must exit with status 1; in *_to_another_terminal standard output
-is a second terminal, whose screen is the file without the typed answers, and in
-*_from_another_terminal standard input is; in *_to_dev_tty standard output is /dev/tty, the same
-terminal under another name; in *_left_nonblocking the terminal is left non-blocking, and in
-*_not_canonical it is not in canonical mode and a read returns at once when nothing is typed
-(MIN 0, TIME 0).
+fail. The whole screen must match at the end, and the program must exit with status 0. The
+name tells a session's kind: *_typed_ahead: every answer is typed before the program starts;
+*_read_error: standard input is the terminal opened for writing only, and the status must be 1;
+*_to_another_terminal or *_from_another_terminal: standard output, or input, is a second
+terminal (the file is output's screen, answers marked); *_to_dev_tty: standard output is
+/dev/tty; *_left_nonblocking: the terminal is non-blocking; *_not_canonical: it is not in
+canonical mode, with MIN 0 and TIME 0.
 """
 import codecs
 import fcntl
@@ -23,8 +21,8 @@ import os
 import pty
 import re
 import select
+import subprocess
 import sys
-import termios
 import time
 
 WAIT = 30.0  # seconds for any one piece of output to appear; only a fault waits that long
@@ -44,10 +42,7 @@ class Terminal:
             if session.endswith("_left_nonblocking.screen"):
                 fcntl.fcntl(0, fcntl.F_SETFL, os.O_NONBLOCK)
             if session.endswith("_not_canonical.screen"):
-                mode = termios.tcgetattr(0)
-                mode[3] &= ~termios.ICANON
-                mode[6][termios.VMIN] = mode[6][termios.VTIME] = 0
-                termios.tcsetattr(0, termios.TCSANOW, mode)
+                subprocess.run(["stty", "-icanon", "min", "0", "time", "0"], check=True)
             if session.endswith("_to_another_terminal.screen"):
                 os.dup2(screen, 1)
             if session.endswith("_from_another_terminal.screen"):
